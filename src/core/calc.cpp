@@ -11,7 +11,8 @@ double roundTo(double value, int decimals)
     // The small nudge keeps values such as 2.675 (held as 2.67499...) on the
     // side a person computing by hand would expect.
     const double scaled = value * scale;
-    const double nudged = scaled + (scaled >= 0 ? 1e-9 : -1e-9) * std::max(1.0, std::fabs(scaled));
+    const double nudge = std::max(std::fabs(scaled) * 4e-15, 1e-12);
+    const double nudged = scaled + (scaled >= 0 ? nudge : -nudge);
     return std::round(nudged) / scale;
 }
 

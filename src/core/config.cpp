@@ -23,8 +23,11 @@ void IniConfig::reload()
     const QString text = QString::fromUtf8(f.readAll());
     Section* current = nullptr;
     const QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        line = line.trimmed();
+    for (const QString& raw : lines) {
+        QString rawLine = raw;
+        if (rawLine.endsWith(QLatin1Char('\r')))
+            rawLine.chop(1);
+        const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
@@ -39,11 +42,11 @@ void IniConfig::reload()
             }
             continue;
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0 || !current)
+        const qsizetype eq = rawLine.indexOf(QLatin1Char('='));
+        if (eq < 0 || rawLine.left(eq).trimmed().isEmpty() || !current)
             continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1); // values keep their blanks
+        const QString key = rawLine.left(eq).trimmed();
+        const QString value = rawLine.mid(eq + 1); // values keep their blanks
         bool replaced = false;
         for (Entry& e : current->entries)
             if (e.key.compare(key, Qt::CaseInsensitive) == 0) {
