@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/TFrmLogin.h"
 #include "app/TFrmMain.h"
 #include "app/TFrmSplash.h"
 #include "core/dmdata.h"
@@ -47,7 +48,9 @@ int runProgram(QApplication& app)
     dm.splashClose = nullptr;
     dm.splashShow = nullptr;
 
-    dm.CurrentOperator = QStringLiteral("admin");
+    // The login ends the program when nobody logs in.
+    if (!ShowLogin(TFrmLogin::StartUp, nullptr))
+        return 0;
     main.show();
     return app.exec();
 }

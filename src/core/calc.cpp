@@ -103,3 +103,33 @@ int imageFileKind(const QString& fileName)
 }
 
 } // namespace calc
+
+namespace calc {
+bool isValidEmail(const QString& address)
+{
+    if (address.isEmpty())
+        return false;
+    for (const QChar c : address) {
+        const bool ok = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                        (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') ||
+                        c == QLatin1Char('.') || c == QLatin1Char('_') || c == QLatin1Char('@');
+        if (!ok)
+            return false;
+    }
+    const qsizetype at = address.indexOf(QLatin1Char('@'));
+    if (at <= 0 || address.contains(QLatin1String("..")))
+        return false;
+    const QString domain = address.mid(at + 1);
+    if (domain.size() <= 3)
+        return false;
+    const qsizetype dot = domain.indexOf(QLatin1Char('.'));
+    return dot >= 0 && dot + 1 < domain.size() - 2;
+}
+
+QString homePageUrl(const QString& text)
+{
+    if (text.contains(QLatin1String("http:")))
+        return text;
+    return QStringLiteral("http:\\\\") + text;
+}
+} // namespace calc

@@ -31,3 +31,12 @@ int imageFileKind(const QString& fileName);
 // The names the windows use.
 inline QString MoneyToCapitals(double amount) { return calc::moneyToCapitals(amount); }
 inline int ImageFileKind(const QString& fileName) { return calc::imageFileKind(fileName); }
+
+namespace calc {
+// The e-mail check of the company window: letters, digits, "-", ".", "_" and
+// "@" only; an "@" with a non-empty part before it; no ".."; the part after
+// the first "@" longer than 3 characters with a "." before its last three.
+bool isValidEmail(const QString& address);
+// The address the home page box opens: "http:\\" in front unless it holds "http:".
+QString homePageUrl(const QString& text);
+} // namespace calc
