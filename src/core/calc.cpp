@@ -123,7 +123,9 @@ bool isValidEmail(const QString& address)
     if (domain.size() <= 3)
         return false;
     const qsizetype dot = domain.indexOf(QLatin1Char('.'));
-    return dot >= 0 && dot + 1 < domain.size() - 2;
+    // At least two characters after the dot, so that country domains such
+    // as ".cn" pass.
+    return dot >= 0 && dot + 1 < domain.size() - 1;
 }
 
 QString homePageUrl(const QString& text)

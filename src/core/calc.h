@@ -35,7 +35,8 @@ inline int ImageFileKind(const QString& fileName) { return calc::imageFileKind(f
 namespace calc {
 // The e-mail check of the company window: letters, digits, "-", ".", "_" and
 // "@" only; an "@" with a non-empty part before it; no ".."; the part after
-// the first "@" longer than 3 characters with a "." before its last three.
+// the first "@" longer than 3 characters with a "." followed by at least two
+// characters.
 bool isValidEmail(const QString& address);
 // The address the home page box opens: "http:\\" in front unless it holds "http:".
 QString homePageUrl(const QString& text);
