@@ -15,15 +15,23 @@ using ExecHook = std::function<int(QDialog& dialog)>;
 ExecHook setExecHook(ExecHook hook);
 int execDialog(QDialog& dialog);
 
-// Connects the commands whose windows live in the subsystems.
+// Connects the commands whose windows live in the subsystems. Each area
+// wires its own commands in its own file.
 void wireSubsystemCommands(TFrmMain* main);
+void wireAdminCommands(TFrmMain* main);   // src/admin
+void wireMemberCommands(TFrmMain* main);  // src/members
+void wireGoodsCommands(TFrmMain* main);   // src/goods
+void wireQueryCommands(TFrmMain* main);   // src/queries
+// Wires a command whose window this version does not have yet.
+void wireLater(TFrmMain* main, const char* actionName, const QString& what);
 
 // The reminders window at start, and the advanced member search (a complete
-// select on t_member, or empty when cancelled).
+// select on t_member, or empty when cancelled). Members area.
 void openReminders(TFrmMain* main);
 QString memberQuery(TFrmMain* main);
 
-// Windows that work on the current member. Each returns whether something
+// Windows that work on the current member (members area; bills in the
+// goods area). Each returns whether something
 // was done (a top-up made, a card replaced, ...).
 enum class BillKind { Consumption, Return, CountCard, Redemption };
 void openMemberEditor(TFrmMain* main, bool edit);
