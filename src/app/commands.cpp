@@ -3,9 +3,12 @@
 #include "app/TFrmAbout.h"
 #include "app/TFrmCompany.h"
 #include "app/TFrmMain.h"
+#include "core/dataset.h"
 #include "core/dmdata.h"
 #include "core/support.h"
 #include "core/ui_support.h"
+#include "report/TFrmReportManager.h"
+#include "report/reportprint.h"
 
 #include <QAction>
 #include <QDialog>
@@ -57,14 +60,36 @@ bool startProgram(const QString& program)
     return QProcess::startDetached(program, {});
 }
 
-void printMembers(TFrmMain*, const QString&)
+void printMembers(TFrmMain* main, const QString& templateName)
 {
-    notAvailable(QStringLiteral("打印"));
+    report::TReportBindings& shared = report::TReportBindings::instance();
+    shared.bind(QStringLiteral("frxMain"), main->memberSet());
+    shared.bind(QStringLiteral("frxDetail1"), main->billSet());
+    shared.bind(QStringLiteral("frxDetail2"), main->billLineSet());
+    shared.bind(QStringLiteral("frxDetail3"), main->redeemSet());
+    shared.bind(QStringLiteral("frxDetail4"), main->redeemLineSet());
+    // The envelope templates keep the last "frxDM" binding; the member list
+    // is always there as "frxMain".
+    if (templateName == QLatin1String("frMemXianqing") || templateName == QLatin1String("frMemList"))
+        shared.bind(QStringLiteral("frxDM"), main->memberSet());
+    report::TReport r(templateName);
+    r.setVariableSource([main](const QString& name) -> QVariant {
+        if (name == QLatin1String("sCurKHname") && main->memberSet()->currentRow() >= 0)
+            return main->memberSet()->field(QStringLiteral("F_name"));
+        return {};
+    });
+    r.showPreview(main);
 }
 
-void openReportManager(TFrmMain*)
+void openReportManager(TFrmMain* main)
 {
-    notAvailable(QStringLiteral("报表设计"));
+    TFrmReportManager dlg(main->memberSet(),
+                          {{QStringLiteral("frxDetail1"), main->billSet()},
+                           {QStringLiteral("frxDetail2"), main->billLineSet()},
+                           {QStringLiteral("frxDetail3"), main->redeemSet()},
+                           {QStringLiteral("frxDetail4"), main->redeemLineSet()}},
+                          main);
+    execDialog(dlg);
 }
 
 void notAvailable(const QString& what)
