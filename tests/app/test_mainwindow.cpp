@@ -1,15 +1,19 @@
 #include "app/TFrmMain.h"
 #include "core/dataset.h"
 #include "core/grid/dbgrid.h"
+#include "report/reportprint.h"
 #include "testenv.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -272,6 +276,41 @@ private slots:
         const QString first = main.memberSet()->value(0, QStringLiteral("F_hycode")).toString();
         grid->clickTitle(grid->findColumn(QStringLiteral("F_mem")));
         QCOMPARE(main.memberSet()->value(0, QStringLiteral("F_hycode")).toString(), first);
+    }
+
+    void functionKeys()
+    {
+        TestEnv env;
+        fillFixture(env);
+        TFrmMain main;
+        main.show();
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.statusButton(0)->setChecked(true);
+        QCOMPARE(listedCards(main).size(), 3); // still the list of "正常"
+        QTest::keyClick(&main, Qt::Key_F2);    // 查找
+        QCOMPARE(listedCards(main).size(), 5);
+        QTest::keyClick(&main, Qt::Key_F5); // advanced search, cancelled
+        QVERIFY(!main.advancedButton()->isChecked());
+        QTest::keyClick(&main, Qt::Key_F3); // top-up of the current card (not yet available)
+        QVERIFY(!env.mess().messages.isEmpty());
+    }
+
+    void memberPrintsShowTheReport()
+    {
+        TestEnv env;
+        fillFixture(env);
+        TFrmMain main;
+        main.show();
+        int shown = 0;
+        report::setShowHook([&shown](QDialog&) { ++shown; });
+        main.command(QStringLiteral("act304"))->trigger();
+        QCOMPARE(shown, 1);
+        env.exec(QStringLiteral("delete from t_member"));
+        main.RefreshMemberList();
+        main.command(QStringLiteral("act304"))->trigger();
+        QCOMPARE(shown, 1); // nothing to print: no window
+        report::setShowHook(nullptr);
     }
 
     void viewMenuTogglesParts()
