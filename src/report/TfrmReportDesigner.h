@@ -72,7 +72,7 @@ public:
     void commitSceneGeometry();
     void dropExpression(int band, const QPointF& pos, const QString& expression);
 
-protected:
+    // Closing asks whether to save a changed template.
     void reject() override;
 
 private:

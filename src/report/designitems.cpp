@@ -150,6 +150,7 @@ QRectF TDesignObjectItem::boundingRect() const
 QPainterPath TDesignObjectItem::shape() const
 {
     QPainterPath path;
+    path.setFillRule(Qt::WindingFill); // the handle overlaps the box
     path.addRect(QRectF(QPointF(0, 0), m_size).adjusted(-0.8, -0.8, 0.8, 0.8));
     if (isSelected())
         path.addRect(handleRect());

@@ -495,7 +495,8 @@ QString Engine::evaluateText(const TReportObject& o, bool* pending)
         if (s.type == Segment::TotalPages) {
             out += kPageCountMark;
             *pending = true;
-        } else if (s.type == Segment::Page || s.type == Segment::Line) {
+        } else if (s.type == Segment::Page || s.type == Segment::Line
+                   || (s.type == Segment::Aggregate && s.fn == AggFn::Count)) {
             out += v.toString();
         } else if (s.type == Segment::Date) {
             out += formatValue(v, o.displayFormat.isEmpty() || !isDateFormat(o.displayFormat)

@@ -18,9 +18,27 @@ TReportBindings& TReportBindings::instance()
     return bindings;
 }
 
-void TReportBindings::bind(const QString& name, TDataSet* set) { m_sets.insert(name.toLower(), set); }
+namespace {
+// Data-set names are matched without regard to letter case but keep the case they were given.
+template <typename Map>
+void removeName(Map& map, const QString& name)
+{
+    for (auto it = map.begin(); it != map.end();) {
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+            it = map.erase(it);
+        else
+            ++it;
+    }
+}
+} // namespace
 
-void TReportBindings::unbind(const QString& name) { m_sets.remove(name.toLower()); }
+void TReportBindings::bind(const QString& name, TDataSet* set)
+{
+    removeName(m_sets, name);
+    m_sets.insert(name, set);
+}
+
+void TReportBindings::unbind(const QString& name) { removeName(m_sets, name); }
 
 void TReportBindings::clear()
 {
@@ -84,16 +102,19 @@ LoadStatus TReport::load(const QString& name)
 
 QString TReport::filePath() const { return templatePath(m_name); }
 
-void TReport::bind(const QString& name, TDataSet* set) { m_sets.insert(name.toLower(), set); }
+void TReport::bind(const QString& name, TDataSet* set)
+{
+    removeName(m_sets, name);
+    m_sets.insert(name, set);
+}
 
 TDataSources TReport::dataSources() const
 {
     TDataSources out = TReportBindings::instance().dataSources();
     for (auto it = m_sets.cbegin(); it != m_sets.cend(); ++it) {
+        removeName(out, it.key());
         if (it.value())
             out.insert(it.key(), it.value().data());
-        else
-            out.remove(it.key());
     }
     return out;
 }
