@@ -5,16 +5,27 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QHash>
 #include <QVector>
+#include <memory>
+
+class QSqlQuery;
 
 // A query result held in memory: counted, sorted and browsed without reading
 // the database again. Grids show it, reports print it, windows read the
 // current row from it.
+//
+// A large result is read in steps: open() reads the first rows and counts
+// the rest, so recordCount() is exact at once; further rows are read when
+// they are asked for, when the program is idle, or all at once by
+// sort(), locate() and the like. Sums of a result not yet read are asked of
+// the database.
 class TDataSet : public QObject
 {
     Q_OBJECT
 public:
     explicit TDataSet(QObject* parent = nullptr);
+    ~TDataSet() override;
 
     // Runs the statement with its bound values and loads every row.
     bool open(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {},
@@ -58,6 +69,14 @@ public:
 
     // Sum of a numeric column over all rows.
     double sum(int col) const;
+    // Sums of several columns at once (one reading of the database while
+    // the result is not yet read in full).
+    QVector<double> sums(const QVector<int>& cols) const;
+
+    // True while rows of the result remain to be read.
+    bool isFetching() const { return m_cursor != nullptr; }
+    // Reads every remaining row now.
+    void fetchAll() const;
 
 signals:
     void aboutToReset();
@@ -68,13 +87,25 @@ signals:
 private:
     const QVariant& cell(int row, int col) const;
     void applySort();
+    void clearRows();
+    // Reads rows until `loadRow` is in memory (all when -1).
+    void fetchTo(int loadRow) const;
+    void finishCursor() const;
+    void fetchSlice();
+    // The statement without a final ORDER BY, for counting and summing.
+    QString unorderedSql() const;
 
     QSqlDatabase m_db;
     QString m_sql;
     QVariantList m_params;
     QStringList m_fields;
-    QVector<QVariant> m_cells; // row-major, in load order
-    QVector<int> m_order;      // display order -> load row
+    mutable QVector<QVariant> m_cells; // row-major, in load order, as far as read
+    QVector<int> m_order;              // display order -> load row
+    mutable std::unique_ptr<QSqlQuery> m_cursor; // rows still to read
+    mutable int m_loaded = 0;                    // rows read
+    mutable int m_expected = -1;                 // rows counted (-1 before counting)
+    mutable QHash<int, double> m_dbSums;         // sums asked of the database
+    quint64 m_generation = 0;                    // counts opens, for deferred work
     QString m_sortExpr;
     int m_current = -1;
     bool m_open = false;

@@ -174,9 +174,18 @@ double TGridModel::columnSum(int col) const
     auto it = m_sums.constFind(fc);
     if (it != m_sums.constEnd())
         return it.value();
-    const double s = m_set->sum(fc);
-    m_sums.insert(fc, s);
-    return s;
+    // Every summed footer at once: one reading of a result not yet in memory.
+    QVector<int> wanted{fc};
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const int other = m_fieldCols.at(i);
+        if (m_columns.at(i).footerType == TGridColumn::FooterSum && other >= 0 && !m_sums.contains(other) &&
+            !wanted.contains(other))
+            wanted << other;
+    }
+    const QVector<double> sums = m_set->sums(wanted);
+    for (int i = 0; i < wanted.size(); ++i)
+        m_sums.insert(wanted.at(i), sums.value(i));
+    return sums.value(0);
 }
 
 QString TGridModel::footerText(int col) const
