@@ -1,0 +1,776 @@
+{
+    "format": "membercard-report",
+    "version": 1,
+    "title": "会员充值明细统计",
+    "page": {
+        "width": 210.0,
+        "height": 297.0,
+        "landscape": true,
+        "margins": [
+            10,
+            10,
+            10,
+            10
+        ]
+    },
+    "variables": {
+        "category": "自定义变量",
+        "items": [
+            {
+                "name": "sCurKHname",
+                "value": ""
+            },
+            {
+                "name": "memoDate",
+                "value": ""
+            },
+            {
+                "name": "memoCaption",
+                "value": ""
+            }
+        ]
+    },
+    "bands": [
+        {
+            "name": "ReportTitle1",
+            "kind": "reportTitle",
+            "height": 18,
+            "objects": [
+                {
+                    "name": "Text1",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        277.0,
+                        10.0
+                    ],
+                    "text": "会员充值明细统计",
+                    "font": {
+                        "family": "黑体",
+                        "size": 16,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1
+                },
+                {
+                    "name": "Text2",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        10.5,
+                        277.0,
+                        6.0
+                    ],
+                    "text": "[memoDate]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9.5
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1
+                }
+            ]
+        },
+        {
+            "name": "ColumnHeader1",
+            "kind": "columnHeader",
+            "height": 6,
+            "objects": [
+                {
+                    "name": "Text3",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "会员卡号",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text6",
+                    "kind": "text",
+                    "geometry": [
+                        31.81,
+                        0.0,
+                        23.86,
+                        6.0
+                    ],
+                    "text": "姓名",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text9",
+                    "kind": "text",
+                    "geometry": [
+                        55.67,
+                        0.0,
+                        11.93,
+                        6.0
+                    ],
+                    "text": "性别",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text12",
+                    "kind": "text",
+                    "geometry": [
+                        67.6,
+                        0.0,
+                        23.86,
+                        6.0
+                    ],
+                    "text": "会员级别",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text15",
+                    "kind": "text",
+                    "geometry": [
+                        91.46,
+                        0.0,
+                        18.56,
+                        6.0
+                    ],
+                    "text": "会员类型",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text18",
+                    "kind": "text",
+                    "geometry": [
+                        110.02,
+                        0.0,
+                        47.71,
+                        6.0
+                    ],
+                    "text": "缴费日期",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text21",
+                    "kind": "text",
+                    "geometry": [
+                        157.73,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "缴费金额",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text24",
+                    "kind": "text",
+                    "geometry": [
+                        189.54,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "优惠金额",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text27",
+                    "kind": "text",
+                    "geometry": [
+                        221.35,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "卡内余额",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text30",
+                    "kind": "text",
+                    "geometry": [
+                        253.16,
+                        0.0,
+                        23.84,
+                        6.0
+                    ],
+                    "text": "操作员",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                }
+            ]
+        },
+        {
+            "name": "MasterData1",
+            "kind": "masterData",
+            "height": 5.5,
+            "objects": [
+                {
+                    "name": "Text4",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        31.81,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_hycode\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text7",
+                    "kind": "text",
+                    "geometry": [
+                        31.81,
+                        0.0,
+                        23.86,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_name\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text10",
+                    "kind": "text",
+                    "geometry": [
+                        55.67,
+                        0.0,
+                        11.93,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_sex\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text13",
+                    "kind": "text",
+                    "geometry": [
+                        67.6,
+                        0.0,
+                        23.86,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_jibie\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text16",
+                    "kind": "text",
+                    "geometry": [
+                        91.46,
+                        0.0,
+                        18.56,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_IFnew\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "map:0=折扣卡;1=储值卡;2=计次卡;3=升级卡",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text19",
+                    "kind": "text",
+                    "geometry": [
+                        110.02,
+                        0.0,
+                        47.71,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_editDate\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text22",
+                    "kind": "text",
+                    "geometry": [
+                        157.73,
+                        0.0,
+                        31.81,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_JFprice\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text25",
+                    "kind": "text",
+                    "geometry": [
+                        189.54,
+                        0.0,
+                        31.81,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_YHprice\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text28",
+                    "kind": "text",
+                    "geometry": [
+                        221.35,
+                        0.0,
+                        31.81,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_beginJE\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text31",
+                    "kind": "text",
+                    "geometry": [
+                        253.16,
+                        0.0,
+                        23.84,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_OperName\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                }
+            ],
+            "dataSet": "frxDM"
+        },
+        {
+            "name": "ColumnFooter1",
+            "kind": "columnFooter",
+            "height": 6,
+            "objects": [
+                {
+                    "name": "Text5",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "合计（共 [COUNT(frxDM)] 条）",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text8",
+                    "kind": "text",
+                    "geometry": [
+                        31.81,
+                        0.0,
+                        23.86,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text11",
+                    "kind": "text",
+                    "geometry": [
+                        55.67,
+                        0.0,
+                        11.93,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text14",
+                    "kind": "text",
+                    "geometry": [
+                        67.6,
+                        0.0,
+                        23.86,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text17",
+                    "kind": "text",
+                    "geometry": [
+                        91.46,
+                        0.0,
+                        18.56,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text20",
+                    "kind": "text",
+                    "geometry": [
+                        110.02,
+                        0.0,
+                        47.71,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text23",
+                    "kind": "text",
+                    "geometry": [
+                        157.73,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "[SUM(frxDM.\"F_JFprice\")]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text26",
+                    "kind": "text",
+                    "geometry": [
+                        189.54,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "[SUM(frxDM.\"F_YHprice\")]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text29",
+                    "kind": "text",
+                    "geometry": [
+                        221.35,
+                        0.0,
+                        31.81,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text32",
+                    "kind": "text",
+                    "geometry": [
+                        253.16,
+                        0.0,
+                        23.84,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                }
+            ]
+        },
+        {
+            "name": "PageFooter1",
+            "kind": "pageFooter",
+            "height": 7,
+            "objects": [
+                {
+                    "name": "Line1",
+                    "kind": "line",
+                    "geometry": [
+                        0.0,
+                        0.5,
+                        277.0,
+                        0.0
+                    ],
+                    "frameWidth": 0.2
+                },
+                {
+                    "name": "Text33",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        1.0,
+                        277.0,
+                        6.0
+                    ],
+                    "text": "第 [Page#] 页 / 共 [TotalPages#] 页",
+                    "font": {
+                        "family": "宋体",
+                        "size": 8
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1
+                },
+                {
+                    "name": "Text34",
+                    "kind": "text",
+                    "geometry": [
+                        207.0,
+                        1.0,
+                        70.0,
+                        6.0
+                    ],
+                    "text": "打印日期：[Date]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 8
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "displayFormat": "yyyy年MM月dd日"
+                }
+            ]
+        }
+    ]
+}

@@ -1,0 +1,866 @@
+{
+    "format": "membercard-report",
+    "version": 1,
+    "title": "会员消费明细统计",
+    "page": {
+        "width": 210.0,
+        "height": 297.0,
+        "landscape": true,
+        "margins": [
+            10,
+            10,
+            10,
+            10
+        ]
+    },
+    "variables": {
+        "category": "自定义变量",
+        "items": [
+            {
+                "name": "sCurKHname",
+                "value": ""
+            },
+            {
+                "name": "memoDate",
+                "value": ""
+            },
+            {
+                "name": "memoCaption",
+                "value": ""
+            }
+        ]
+    },
+    "bands": [
+        {
+            "name": "ReportTitle1",
+            "kind": "reportTitle",
+            "height": 18,
+            "objects": [
+                {
+                    "name": "Text1",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        277.0,
+                        10.0
+                    ],
+                    "text": "会员消费明细统计",
+                    "font": {
+                        "family": "黑体",
+                        "size": 16,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1
+                },
+                {
+                    "name": "Text2",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        10.5,
+                        277.0,
+                        6.0
+                    ],
+                    "text": "[memoDate]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9.5
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1
+                }
+            ]
+        },
+        {
+            "name": "ColumnHeader1",
+            "kind": "columnHeader",
+            "height": 6,
+            "objects": [
+                {
+                    "name": "Text3",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "商品编号",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text6",
+                    "kind": "text",
+                    "geometry": [
+                        26.27,
+                        0.0,
+                        47.76,
+                        6.0
+                    ],
+                    "text": "商品名称",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text9",
+                    "kind": "text",
+                    "geometry": [
+                        74.03,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "商品类型",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text12",
+                    "kind": "text",
+                    "geometry": [
+                        100.3,
+                        0.0,
+                        23.88,
+                        6.0
+                    ],
+                    "text": "规格",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text15",
+                    "kind": "text",
+                    "geometry": [
+                        124.18,
+                        0.0,
+                        11.94,
+                        6.0
+                    ],
+                    "text": "单位",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text18",
+                    "kind": "text",
+                    "geometry": [
+                        136.12,
+                        0.0,
+                        19.1,
+                        6.0
+                    ],
+                    "text": "数量",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text21",
+                    "kind": "text",
+                    "geometry": [
+                        155.22,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "单价",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text24",
+                    "kind": "text",
+                    "geometry": [
+                        181.49,
+                        0.0,
+                        19.1,
+                        6.0
+                    ],
+                    "text": "本次折扣",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text27",
+                    "kind": "text",
+                    "geometry": [
+                        200.59,
+                        0.0,
+                        28.66,
+                        6.0
+                    ],
+                    "text": "折后金额",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                },
+                {
+                    "name": "Text30",
+                    "kind": "text",
+                    "geometry": [
+                        229.25,
+                        0.0,
+                        47.75,
+                        6.0
+                    ],
+                    "text": "备注信息",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true,
+                    "fillColor": "#eeeeee"
+                }
+            ]
+        },
+        {
+            "name": "GroupHeader1",
+            "kind": "groupHeader",
+            "height": 7,
+            "objects": [
+                {
+                    "name": "Text33",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.5,
+                        277.0,
+                        6.5
+                    ],
+                    "text": "消费单号：[frxDM.\"dm_code\"]　日期：[frxDM.\"dm_date\"]　会员：[frxDM.\"F_hycode\"] [frxDM.\"F_name\"]　营业员：[frxDM.\"dm_empName\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 2,
+                    "canGrow": true
+                }
+            ],
+            "groupField": "dm_code"
+        },
+        {
+            "name": "MasterData1",
+            "kind": "masterData",
+            "height": 5.5,
+            "objects": [
+                {
+                    "name": "Text4",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        26.27,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_goodCode\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text7",
+                    "kind": "text",
+                    "geometry": [
+                        26.27,
+                        0.0,
+                        47.76,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_goodName\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text10",
+                    "kind": "text",
+                    "geometry": [
+                        74.03,
+                        0.0,
+                        26.27,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_type\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text13",
+                    "kind": "text",
+                    "geometry": [
+                        100.3,
+                        0.0,
+                        23.88,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_spec\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text16",
+                    "kind": "text",
+                    "geometry": [
+                        124.18,
+                        0.0,
+                        11.94,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_unit\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text19",
+                    "kind": "text",
+                    "geometry": [
+                        136.12,
+                        0.0,
+                        19.1,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"F_amount\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": ",0.####;-,0.####",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text22",
+                    "kind": "text",
+                    "geometry": [
+                        155.22,
+                        0.0,
+                        26.27,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"d_price\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text25",
+                    "kind": "text",
+                    "geometry": [
+                        181.49,
+                        0.0,
+                        19.1,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"d_rate\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": ",0.####;-,0.####",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text28",
+                    "kind": "text",
+                    "geometry": [
+                        200.59,
+                        0.0,
+                        28.66,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"d_totalprice\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text31",
+                    "kind": "text",
+                    "geometry": [
+                        229.25,
+                        0.0,
+                        47.75,
+                        5.5
+                    ],
+                    "text": "[frxDM.\"d_mem\"]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                }
+            ],
+            "dataSet": "frxDM"
+        },
+        {
+            "name": "GroupFooter1",
+            "kind": "groupFooter",
+            "height": 6,
+            "objects": [
+                {
+                    "name": "Text34",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "小计",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 2
+                },
+                {
+                    "name": "Text35",
+                    "kind": "text",
+                    "geometry": [
+                        136.12,
+                        0.0,
+                        19.1,
+                        6.0
+                    ],
+                    "text": "[SUM(frxDM.\"F_amount\")]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 2,
+                    "displayFormat": ",0.####;-,0.####"
+                },
+                {
+                    "name": "Text36",
+                    "kind": "text",
+                    "geometry": [
+                        200.59,
+                        0.0,
+                        28.66,
+                        6.0
+                    ],
+                    "text": "[SUM(frxDM.\"d_totalprice\")]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 2,
+                    "displayFormat": "￥,0.00##;-￥,0.00##"
+                }
+            ]
+        },
+        {
+            "name": "ColumnFooter1",
+            "kind": "columnFooter",
+            "height": 6,
+            "objects": [
+                {
+                    "name": "Text5",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "合计（共 [COUNT(frxDM)] 条）",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text8",
+                    "kind": "text",
+                    "geometry": [
+                        26.27,
+                        0.0,
+                        47.76,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text11",
+                    "kind": "text",
+                    "geometry": [
+                        74.03,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text14",
+                    "kind": "text",
+                    "geometry": [
+                        100.3,
+                        0.0,
+                        23.88,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text17",
+                    "kind": "text",
+                    "geometry": [
+                        124.18,
+                        0.0,
+                        11.94,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text20",
+                    "kind": "text",
+                    "geometry": [
+                        136.12,
+                        0.0,
+                        19.1,
+                        6.0
+                    ],
+                    "text": "[SUM(frxDM.\"F_amount\")]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": ",0.####;-,0.####",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text23",
+                    "kind": "text",
+                    "geometry": [
+                        155.22,
+                        0.0,
+                        26.27,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text26",
+                    "kind": "text",
+                    "geometry": [
+                        181.49,
+                        0.0,
+                        19.1,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text29",
+                    "kind": "text",
+                    "geometry": [
+                        200.59,
+                        0.0,
+                        28.66,
+                        6.0
+                    ],
+                    "text": "[SUM(frxDM.\"d_totalprice\")]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "frame": 15,
+                    "displayFormat": "￥,0.00##;-￥,0.00##",
+                    "canGrow": true,
+                    "stretchToBand": true
+                },
+                {
+                    "name": "Text32",
+                    "kind": "text",
+                    "geometry": [
+                        229.25,
+                        0.0,
+                        47.75,
+                        6.0
+                    ],
+                    "text": "",
+                    "font": {
+                        "family": "宋体",
+                        "size": 9,
+                        "bold": true
+                    },
+                    "vAlign": 1,
+                    "frame": 15,
+                    "canGrow": true,
+                    "stretchToBand": true
+                }
+            ]
+        },
+        {
+            "name": "PageFooter1",
+            "kind": "pageFooter",
+            "height": 7,
+            "objects": [
+                {
+                    "name": "Line1",
+                    "kind": "line",
+                    "geometry": [
+                        0.0,
+                        0.5,
+                        277.0,
+                        0.0
+                    ],
+                    "frameWidth": 0.2
+                },
+                {
+                    "name": "Text37",
+                    "kind": "text",
+                    "geometry": [
+                        0.0,
+                        1.0,
+                        277.0,
+                        6.0
+                    ],
+                    "text": "第 [Page#] 页 / 共 [TotalPages#] 页",
+                    "font": {
+                        "family": "宋体",
+                        "size": 8
+                    },
+                    "hAlign": 1,
+                    "vAlign": 1
+                },
+                {
+                    "name": "Text38",
+                    "kind": "text",
+                    "geometry": [
+                        207.0,
+                        1.0,
+                        70.0,
+                        6.0
+                    ],
+                    "text": "打印日期：[Date]",
+                    "font": {
+                        "family": "宋体",
+                        "size": 8
+                    },
+                    "hAlign": 2,
+                    "vAlign": 1,
+                    "displayFormat": "yyyy年MM月dd日"
+                }
+            ]
+        }
+    ]
+}
