@@ -244,14 +244,16 @@ def mem_xianqing():
             objs.append(text(names, x, r * h, label_w, h, label + "：", bold=True, frame=ALL, fill=GREY))
             objs.append(text(names, x + label_w, r * h, value_w, h, '[%s."%s"]' % (m, field), frame=ALL, fmt=fmt))
     y = len(rows) * h
-    objs.append(text(names, 0, y, label_w, h, "居住地址：", bold=True, frame=ALL, fill=GREY, stretch=True))
-    objs.append(text(names, label_w, y, grid_w - label_w, h, '[%s."F_address"]' % m, frame=ALL, grow=True))
+    objs.append(text(names, 0, y, label_w, h, "居住地址：", bold=True, frame=ALL, fill=GREY))
+    objs.append(text(names, label_w, y, grid_w - label_w, h, '[%s."F_address"]' % m, frame=ALL))
     y += h
+    # The remarks come last: they may grow downwards with the label beside them.
     objs.append(text(names, 0, y, label_w, h, "备    注：", bold=True, frame=ALL, fill=GREY, stretch=True))
-    objs.append(text(names, label_w, y, grid_w - label_w, h, '[%s."F_mem"]' % m, frame=ALL, grow=True))
+    objs.append(text(names, label_w, y, grid_w - label_w, h, '[%s."F_mem"]' % m, frame=ALL, grow=True,
+                     stretch=True))
     y += h
     objs.append(field_picture(names, width - photo_w, 0, photo_w, 40, '[%s."F_empImage"]' % m))
-    bands.append(band("masterData", y + 4, objs, "MasterData1", dataSet=m, currentRecordOnly=True))
+    bands.append(band("masterData", y, objs, "MasterData1", dataSet=m, currentRecordOnly=True))
 
     # Consumption bills with their lines.
     bill_cols = [("F_Code", "单号", 30, "", LEFT, False), ("F_Date", "消费日期", 36, STAMP, CENTER, False),

@@ -59,7 +59,7 @@
         {
             "name": "MasterData1",
             "kind": "masterData",
-            "height": 88.5,
+            "height": 84.5,
             "objects": [
                 {
                     "name": "Text2",
@@ -878,7 +878,6 @@
                     },
                     "vAlign": 1,
                     "frame": 15,
-                    "stretchToBand": true,
                     "fillColor": "#eeeeee"
                 },
                 {
@@ -896,8 +895,7 @@
                         "size": 9
                     },
                     "vAlign": 1,
-                    "frame": 15,
-                    "canGrow": true
+                    "frame": 15
                 },
                 {
                     "name": "Text48",
@@ -935,7 +933,8 @@
                     },
                     "vAlign": 1,
                     "frame": 15,
-                    "canGrow": true
+                    "canGrow": true,
+                    "stretchToBand": true
                 },
                 {
                     "name": "Photo1",

@@ -9,13 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-class TReportHolder
-{
-public:
-    report::TReport report;
-};
-
-TFrmReportManager::TFrmReportManager(TDataSet* members, const QMap<QString, TDataSet*>& billSets, QWidget* parent)
+TFrmReportManager::TFrmReportManager(TDataSet* members, const QMap<QString, TDataSet*>& billSets,
+                                     QWidget* parent)
     : QDialog(parent), m_members(members)
 {
     for (auto it = billSets.cbegin(); it != billSets.cend(); ++it)
@@ -59,32 +54,32 @@ QString TFrmReportManager::templateOf(int entry)
     return entry >= 0 && entry < 4 ? QLatin1String(names[entry]) : QString();
 }
 
-bool TFrmReportManager::prepare(TReportHolder& holder) const
+bool TFrmReportManager::prepare(report::TReport& report) const
 {
     const QListWidgetItem* item = m_list->currentItem();
     const int entry = item && item->isSelected() ? m_list->row(item) : -1;
     if (entry < 0)
         return false;
-    holder.report.load(templateOf(entry));
-    holder.report.bind(QStringLiteral("frxMain"), m_members);
+    report.load(templateOf(entry));
+    report.bind(QStringLiteral("frxMain"), m_members);
     for (auto it = m_billSets.cbegin(); it != m_billSets.cend(); ++it)
-        holder.report.bind(it.key(), it.value());
+        report.bind(it.key(), it.value());
     // The first entry keeps the shared "frxDM" binding; its template reads "frxMain".
     if (entry > 0)
-        holder.report.bind(QStringLiteral("frxDM"), m_members);
+        report.bind(QStringLiteral("frxDM"), m_members);
     return true;
 }
 
 void TFrmReportManager::design()
 {
-    TReportHolder holder;
-    if (prepare(holder))
-        holder.report.design(this);
+    report::TReport report;
+    if (prepare(report))
+        report.design(this);
 }
 
 void TFrmReportManager::preview()
 {
-    TReportHolder holder;
-    if (prepare(holder))
-        holder.report.showPreview(this);
+    report::TReport report;
+    if (prepare(report))
+        report.showPreview(this);
 }

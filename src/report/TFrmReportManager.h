@@ -6,6 +6,9 @@
 
 class QListWidget;
 class TDataSet;
+namespace report {
+class TReport;
+}
 
 // "报表管理器": designs or previews the member templates of the main window.
 class TFrmReportManager : public QDialog
@@ -26,7 +29,8 @@ public:
     void preview();
 
 private:
-    bool prepare(class TReportHolder& holder) const;
+    // Loads the chosen entry's template with its data; false without a chosen entry.
+    bool prepare(report::TReport& report) const;
 
     QPointer<TDataSet> m_members;
     QMap<QString, QPointer<TDataSet>> m_billSets;

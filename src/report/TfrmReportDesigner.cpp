@@ -58,7 +58,10 @@ protected:
     }
 };
 
-int kindOrder(BandKind k) { return static_cast<int>(k); }
+int kindOrder(BandKind k)
+{
+    return static_cast<int>(k);
+}
 
 QString displayText(const QString& s)
 {
@@ -78,8 +81,8 @@ QString storedText(const QString& s)
 class SnapshotCommand : public QUndoCommand
 {
 public:
-    SnapshotCommand(TfrmReportDesigner* designer, TReportTemplate before, TReportTemplate after, const QString& text,
-                    bool sceneUpToDate)
+    SnapshotCommand(TfrmReportDesigner* designer, TReportTemplate before, TReportTemplate after,
+                    const QString& text, bool sceneUpToDate)
         : QUndoCommand(text), m_designer(designer), m_before(std::move(before)), m_after(std::move(after)),
           m_skipScene(sceneUpToDate)
     {
@@ -162,9 +165,10 @@ void TfrmReportDesigner::buildUi()
 
     auto* bandMenu = new QMenu(this);
     bandMenu->setObjectName(QStringLiteral("bandMenu"));
-    for (BandKind k : {BandKind::ReportTitle, BandKind::PageHeader, BandKind::ColumnHeader, BandKind::GroupHeader,
-                       BandKind::MasterData, BandKind::DetailData, BandKind::GroupFooter, BandKind::ColumnFooter,
-                       BandKind::PageFooter, BandKind::ReportSummary}) {
+    for (BandKind k :
+         {BandKind::ReportTitle, BandKind::PageHeader, BandKind::ColumnHeader, BandKind::GroupHeader,
+          BandKind::MasterData, BandKind::DetailData, BandKind::GroupFooter, BandKind::ColumnFooter,
+          BandKind::PageFooter, BandKind::ReportSummary}) {
         QAction* a = bandMenu->addAction(bandKindCaption(k));
         a->setObjectName(QStringLiteral("actBand_") + bandKindName(k));
         connect(a, &QAction::triggered, this, [this, k] { addBand(k); });
@@ -375,10 +379,10 @@ QWidget* TfrmReportDesigner::buildPropertyPanel()
     m_cbbFormat = new QComboBox;
     m_cbbFormat->setObjectName(QStringLiteral("cbbFormat"));
     m_cbbFormat->setEditable(true);
-    m_cbbFormat->addItems({QString(), QStringLiteral("￥,0.00##;-￥,0.00##"), QStringLiteral("￥,0.00;-￥,0.00"),
-                           QStringLiteral(",0.##;-,0.##"), QStringLiteral(",0.####;-,0.####"),
-                           QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-MM-dd hh:nn:ss"),
-                           QStringLiteral("yyyy年MM月dd日"),
+    m_cbbFormat->addItems({QString(), QStringLiteral("￥,0.00##;-￥,0.00##"),
+                           QStringLiteral("￥,0.00;-￥,0.00"), QStringLiteral(",0.##;-,0.##"),
+                           QStringLiteral(",0.####;-,0.####"), QStringLiteral("yyyy-MM-dd"),
+                           QStringLiteral("yyyy-MM-dd hh:nn:ss"), QStringLiteral("yyyy年MM月dd日"),
                            QStringLiteral("map:0=折扣卡;1=储值卡;2=计次卡;3=升级卡")});
     of->addRow(QStringLiteral("显示格式："), m_cbbFormat);
     m_chkWordWrap = check(QStringLiteral("chkWordWrap"), QStringLiteral("自动换行"));
@@ -427,8 +431,8 @@ void TfrmReportDesigner::fillDataTree()
         }
         m_cbbDataSet->addItem(it.key());
     }
-    auto* vars = new QTreeWidgetItem(m_tree, {m_model.variableCategory.isEmpty() ? variableCategory()
-                                                                                 : m_model.variableCategory});
+    auto* vars = new QTreeWidgetItem(
+        m_tree, {m_model.variableCategory.isEmpty() ? variableCategory() : m_model.variableCategory});
     vars->setFlags(Qt::ItemIsEnabled);
     for (const TReportVariable& v : m_model.variables) {
         auto* child = new QTreeWidgetItem(vars, {v.name});
@@ -441,8 +445,11 @@ void TfrmReportDesigner::fillDataTree()
     {
         const char* caption;
         const char* expression;
-    } systemVars[] = {{"页码", "[Page#]"},   {"总页数", "[TotalPages#]"}, {"日期", "[Date]"},
-                      {"时间", "[Time]"},    {"行号", "[Line#]"}};
+    } systemVars[] = {{"页码", "[Page#]"},
+                      {"总页数", "[TotalPages#]"},
+                      {"日期", "[Date]"},
+                      {"时间", "[Time]"},
+                      {"行号", "[Line#]"}};
     for (const auto& s : systemVars) {
         auto* child = new QTreeWidgetItem(system, {QString::fromUtf8(s.caption)});
         child->setData(0, Qt::UserRole, QLatin1String(s.expression));
@@ -579,8 +586,9 @@ QString TfrmReportDesigner::addObject(ObjectKind kind, int band, const QPointF& 
     case ObjectKind::Picture: {
         o.name = after.uniqueObjectName(QStringLiteral("Picture"));
         size = QSizeF(25, 25);
-        const QString file = filedialogs::getOpenFileName(this, QStringLiteral("选择图片"), QString(),
-                                                          QStringLiteral("图片 (*.png *.jpg *.jpeg *.bmp *.gif)"));
+        const QString file =
+            filedialogs::getOpenFileName(this, QStringLiteral("选择图片"), QString(),
+                                         QStringLiteral("图片 (*.png *.jpg *.jpeg *.bmp *.gif)"));
         if (file.isEmpty())
             return {};
         QFile f(file);
@@ -833,8 +841,8 @@ void TfrmReportDesigner::onPanelEdited()
         after.page.marginTop = m_spnMargin[1]->value();
         after.page.marginRight = m_spnMargin[2]->value();
         after.page.marginBottom = m_spnMargin[3]->value();
-        if (after.page.printableWidth() < 10 || after.page.pageHeight() - after.page.marginTop
-                                                        - after.page.marginBottom < 10) {
+        if (after.page.printableWidth() < 10 ||
+            after.page.pageHeight() - after.page.marginTop - after.page.marginBottom < 10) {
             refreshPanel();
             return;
         }
@@ -882,14 +890,18 @@ void TfrmReportDesigner::onPanelEdited()
     }
 }
 
-bool TfrmReportDesigner::isModified() const { return !m_undo->isClean(); }
+bool TfrmReportDesigner::isModified() const
+{
+    return !m_undo->isClean();
+}
 
 bool TfrmReportDesigner::save()
 {
     m_report.setTemplate(m_model);
     QString error;
     if (!m_report.save(&error)) {
-        ShowMess(QStringLiteral("保存报表模板失败：") + m_report.filePath() + QStringLiteral("\n") + error, mkError);
+        ShowMess(QStringLiteral("保存报表模板失败：") + m_report.filePath() + QStringLiteral("\n") + error,
+                 mkError);
         return false;
     }
     m_undo->setClean();

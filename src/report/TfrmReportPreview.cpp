@@ -132,9 +132,12 @@ void TfrmReportPreview::buildUi()
         const char* text;
         ExportKind kind;
     } exports[] = {
-        {"actExportPdf", "PDF 文件", ExportKind::Pdf},      {"actExportPng", "PNG 图片", ExportKind::Png},
-        {"actExportJpeg", "JPEG 图片", ExportKind::Jpeg},   {"actExportBmp", "BMP 图片", ExportKind::Bmp},
-        {"actExportHtml", "HTML 网页", ExportKind::Html},   {"actExportText", "文本文件", ExportKind::Text},
+        {"actExportPdf", "PDF 文件", ExportKind::Pdf},
+        {"actExportPng", "PNG 图片", ExportKind::Png},
+        {"actExportJpeg", "JPEG 图片", ExportKind::Jpeg},
+        {"actExportBmp", "BMP 图片", ExportKind::Bmp},
+        {"actExportHtml", "HTML 网页", ExportKind::Html},
+        {"actExportText", "文本文件", ExportKind::Text},
         {"actExportCsv", "CSV 文件（分号分隔）", ExportKind::Csv},
     };
     for (const auto& e : exports) {
@@ -159,8 +162,8 @@ void TfrmReportPreview::buildUi()
     m_toolBar->addAction(actZoomIn);
     m_cbbZoom = new QComboBox(this);
     m_cbbZoom->setObjectName(QStringLiteral("cbbZoom"));
-    m_cbbZoom->addItems({QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"), QStringLiteral("150%"),
-                         QStringLiteral("200%"), QStringLiteral("页宽")});
+    m_cbbZoom->addItems({QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"),
+                         QStringLiteral("150%"), QStringLiteral("200%"), QStringLiteral("页宽")});
     m_cbbZoom->setCurrentIndex(2);
     connect(m_cbbZoom, &QComboBox::activated, this, [this](int index) {
         const double zooms[] = {0.5, 0.75, 1.0, 1.5, 2.0};
@@ -327,7 +330,8 @@ bool TfrmReportPreview::exportTo(ExportKind kind, const QString& path)
         break;
     }
     if (!ok)
-        ShowMess(QStringLiteral("导出失败：") + path + (error.isEmpty() ? QString() : QStringLiteral("\n") + error),
+        ShowMess(QStringLiteral("导出失败：") + path +
+                     (error.isEmpty() ? QString() : QStringLiteral("\n") + error),
                  mkError);
     return ok;
 }
@@ -366,8 +370,8 @@ void TfrmReportPreview::askExport(ExportKind kind)
         suffix = QStringLiteral("csv");
         break;
     }
-    QString path = filedialogs::getSaveFileName(this, QStringLiteral("导出"), m_report.title + QLatin1Char('.') + suffix,
-                                                filter);
+    QString path = filedialogs::getSaveFileName(this, QStringLiteral("导出"),
+                                                m_report.title + QLatin1Char('.') + suffix, filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -405,10 +409,11 @@ void TfrmReportPreview::pageSetup()
 {
     QPrinter printer(QPrinter::HighResolution);
     const TReportPage& cur = m_report.page;
-    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(cur.width, cur.height), QPageSize::Millimeter),
-                                      cur.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF(cur.marginLeft, cur.marginTop, cur.marginRight, cur.marginBottom),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(cur.width, cur.height), QPageSize::Millimeter),
+                    cur.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(cur.marginLeft, cur.marginTop, cur.marginRight, cur.marginBottom),
+                    QPageLayout::Millimeter));
     QPageSetupDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("pageSetupDialog"));
     if (dialog.exec() != QDialog::Accepted)

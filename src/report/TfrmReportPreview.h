@@ -27,7 +27,11 @@ public:
     void setReport(const TPreparedReport* report);
     void setPage(int page);
     void setZoom(double zoom);
-    void setHighlight(const QRectF& rect) { m_highlight = rect; update(); }
+    void setHighlight(const QRectF& rect)
+    {
+        m_highlight = rect;
+        update();
+    }
     // Size of the page on screen at zoom 1, in pixels.
     QSizeF pageSizePixels() const;
 
@@ -69,7 +73,16 @@ public:
     // Applies new page settings and lays the report out again.
     void applyPage(const report::TReportPage& page);
 
-    enum class ExportKind { Pdf, Png, Jpeg, Bmp, Html, Text, Csv };
+    enum class ExportKind
+    {
+        Pdf,
+        Png,
+        Jpeg,
+        Bmp,
+        Html,
+        Text,
+        Csv
+    };
     // Writes the prepared report; failures are reported through ShowMess.
     bool exportTo(ExportKind kind, const QString& path);
     bool printTo(QPrinter& printer, int fromPage = 0, int toPage = 0);

@@ -15,7 +15,10 @@
 
 namespace report {
 
-double snapToGrid(double v) { return std::round(v / TfrmReportDesigner::kSnap) * TfrmReportDesigner::kSnap; }
+double snapToGrid(double v)
+{
+    return std::round(v / TfrmReportDesigner::kSnap) * TfrmReportDesigner::kSnap;
+}
 
 namespace {
 
@@ -33,12 +36,17 @@ QString bandCaption(const TReportBand& b)
     return c;
 }
 
-double deviceDpi(QPainter* p) { return p->device() ? p->device()->logicalDpiY() : 96.0; }
+double deviceDpi(QPainter* p)
+{
+    return p->device() ? p->device()->logicalDpiY() : 96.0;
+}
 
 } // namespace
 
-TDesignBandItem::TDesignBandItem(TfrmReportDesigner* designer, int index, const TReportBand& band, double width)
-    : m_designer(designer), m_index(index), m_caption(bandCaption(band)), m_height(band.height), m_width(width)
+TDesignBandItem::TDesignBandItem(TfrmReportDesigner* designer, int index, const TReportBand& band,
+                                 double width)
+    : m_designer(designer), m_index(index), m_caption(bandCaption(band)), m_height(band.height),
+      m_width(width)
 {
     setFlag(ItemIsSelectable, true);
     setAcceptHoverEvents(true);
@@ -56,8 +64,9 @@ void TDesignBandItem::paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidge
     const QRectF body(0, 0, m_width, m_height);
     const QRectF caption(0, -kCaptionHeight, m_width, kCaptionHeight);
     p->fillRect(caption, isSelected() ? QColor(0x9C, 0xC3, 0xE6) : QColor(0xDD, 0xE4, 0xEE));
-    p->setFont(paintFont(TReportFont{resolveFontFamily(QStringLiteral("宋体")), 7.5, false, false, false, Qt::black},
-                         deviceDpi(p)));
+    p->setFont(
+        paintFont(TReportFont{resolveFontFamily(QStringLiteral("宋体")), 7.5, false, false, false, Qt::black},
+                  deviceDpi(p)));
     p->setPen(QColor(0x30, 0x30, 0x50));
     p->drawText(caption.adjusted(1, 0, -1, 0), Qt::AlignVCenter | Qt::AlignLeft, m_caption);
     p->fillRect(body, Qt::white);
@@ -127,7 +136,8 @@ void TDesignBandItem::dropEvent(QGraphicsSceneDragDropEvent* event)
 
 TDesignObjectItem::TDesignObjectItem(TfrmReportDesigner* designer, const TReportObject& object,
                                      TDesignBandItem* band)
-    : QGraphicsItem(band), m_designer(designer), m_object(object), m_band(band), m_size(object.geometry.size())
+    : QGraphicsItem(band), m_designer(designer), m_object(object), m_band(band),
+      m_size(object.geometry.size())
 {
     setFlag(ItemIsSelectable, true);
     setFlag(ItemIsMovable, true);
@@ -200,9 +210,9 @@ void TDesignObjectItem::paint(QPainter* p, const QStyleOptionGraphicsItem*, QWid
         } else {
             p->fillRect(r, QColor(0xF2, 0xF2, 0xE8));
             p->setPen(QColor(0x80, 0x80, 0x80));
-            p->setFont(paintFont(TReportFont{resolveFontFamily(QStringLiteral("宋体")), 7, false, false, false,
-                                             Qt::black},
-                                 deviceDpi(p)));
+            p->setFont(paintFont(
+                TReportFont{resolveFontFamily(QStringLiteral("宋体")), 7, false, false, false, Qt::black},
+                deviceDpi(p)));
             p->drawText(r, Qt::AlignCenter | Qt::TextWordWrap,
                         m_object.kind == ObjectKind::Picture ? QStringLiteral("图片") : m_object.text);
         }
@@ -260,7 +270,8 @@ void TDesignObjectItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
     }
     const double maxW = m_band ? m_band->width() - pos().x() : 1e6;
     const double w = std::clamp(snapToGrid(event->pos().x()), TfrmReportDesigner::kSnap, maxW);
-    const double h = std::max(m_object.kind == ObjectKind::Line ? 0.0 : TfrmReportDesigner::kSnap, snapToGrid(event->pos().y()));
+    const double h = std::max(m_object.kind == ObjectKind::Line ? 0.0 : TfrmReportDesigner::kSnap,
+                              snapToGrid(event->pos().y()));
     prepareGeometryChange();
     m_size = QSizeF(w, h);
     update();

@@ -100,11 +100,30 @@ TextBlock layoutText(const QString& text, const TReportFont& f, double widthMm, 
 // ---------------------------------------------------------------------------
 // Expressions inside [ ].
 
-enum class AggFn { None, Sum, Count, Avg, Min, Max };
+enum class AggFn
+{
+    None,
+    Sum,
+    Count,
+    Avg,
+    Min,
+    Max
+};
 
 struct Segment
 {
-    enum Type { Literal, Field, Variable, Page, TotalPages, Date, Time, Line, Aggregate };
+    enum Type
+    {
+        Literal,
+        Field,
+        Variable,
+        Page,
+        TotalPages,
+        Date,
+        Time,
+        Line,
+        Aggregate
+    };
     Type type = Literal;
     QString text; // literal text or variable name
     QString dataSet;
@@ -378,9 +397,9 @@ void Engine::buildSections()
             break;
         }
     }
-    m_sections.erase(std::remove_if(m_sections.begin(), m_sections.end(),
-                                    [](const Section& s) { return s.master < 0; }),
-                     m_sections.end());
+    m_sections.erase(
+        std::remove_if(m_sections.begin(), m_sections.end(), [](const Section& s) { return s.master < 0; }),
+        m_sections.end());
 }
 
 QVariant Engine::aggregate(const Segment& s, bool* missing) const
@@ -495,8 +514,8 @@ QString Engine::evaluateText(const TReportObject& o, bool* pending)
         if (s.type == Segment::TotalPages) {
             out += kPageCountMark;
             *pending = true;
-        } else if (s.type == Segment::Page || s.type == Segment::Line
-                   || (s.type == Segment::Aggregate && s.fn == AggFn::Count)) {
+        } else if (s.type == Segment::Page || s.type == Segment::Line ||
+                   (s.type == Segment::Aggregate && s.fn == AggFn::Count)) {
             out += v.toString();
         } else if (s.type == Segment::Date) {
             out += formatValue(v, o.displayFormat.isEmpty() || !isDateFormat(o.displayFormat)
@@ -540,11 +559,11 @@ BandInstance Engine::render(const TReportBand& band)
             it.vAlign = o.vAlign;
             it.wordWrap = o.wordWrap;
             if (!it.text.isEmpty()) {
-                const QString key = it.text + QChar(0x1F) + it.font.family + QChar(0x1F)
-                                    + QString::number(it.font.size) + QChar(0x1F)
-                                    + QString::number(it.font.bold) + QString::number(it.font.italic)
-                                    + QChar(0x1F) + QString::number(o.geometry.width()) + QChar(0x1F)
-                                    + QString::number(o.hAlign) + QString::number(o.wordWrap);
+                const QString key = it.text + QChar(0x1F) + it.font.family + QChar(0x1F) +
+                                    QString::number(it.font.size) + QChar(0x1F) +
+                                    QString::number(it.font.bold) + QString::number(it.font.italic) +
+                                    QChar(0x1F) + QString::number(o.geometry.width()) + QChar(0x1F) +
+                                    QString::number(o.hAlign) + QString::number(o.wordWrap);
                 auto cached = m_textCache.constFind(key);
                 if (cached == m_textCache.constEnd()) {
                     if (m_textCache.size() > 20000)
@@ -939,7 +958,8 @@ QStringList TPreparedReport::pageTexts(int page) const
     return out;
 }
 
-TPreparedReport prepareReport(const TReportTemplate& t, const TDataSources& data, const TVariableSource& variables)
+TPreparedReport prepareReport(const TReportTemplate& t, const TDataSources& data,
+                              const TVariableSource& variables)
 {
     Engine engine(t, data, variables);
     return engine.run();
@@ -961,9 +981,9 @@ QString resolveFontFamily(const QString& family)
     }
     if (result.isEmpty()) {
         // The Windows names the templates use, then any font with Chinese characters.
-        static const char* const preferred[] = {"WenQuanYi Micro Hei", "WenQuanYi Zen Hei", "Noto Sans CJK SC",
-                                                "Noto Serif CJK SC", "Source Han Sans SC", "AR PL UMing CN",
-                                                "Droid Sans Fallback"};
+        static const char* const preferred[] = {
+            "WenQuanYi Micro Hei", "WenQuanYi Zen Hei", "Noto Sans CJK SC",   "Noto Serif CJK SC",
+            "Source Han Sans SC",  "AR PL UMing CN",    "Droid Sans Fallback"};
         for (const char* p : preferred) {
             for (const QString& f : installed) {
                 if (f.compare(QLatin1String(p), Qt::CaseInsensitive) == 0) {
@@ -1048,9 +1068,12 @@ void paintItem(QPainter& p, const TRenderItem& it, int pageCount)
         if (it.pageCountPending) {
             QString text = it.text;
             text.replace(kPageCountMark, QString::number(pageCount));
-            QTextOption option(Qt::Alignment(
-                (it.hAlign == AlignCenter ? Qt::AlignHCenter : it.hAlign == AlignRight ? Qt::AlignRight : Qt::AlignLeft)
-                | (it.vAlign == AlignMiddle ? Qt::AlignVCenter : it.vAlign == AlignBottom ? Qt::AlignBottom : Qt::AlignTop)));
+            QTextOption option(Qt::Alignment((it.hAlign == AlignCenter  ? Qt::AlignHCenter
+                                              : it.hAlign == AlignRight ? Qt::AlignRight
+                                                                        : Qt::AlignLeft) |
+                                             (it.vAlign == AlignMiddle   ? Qt::AlignVCenter
+                                              : it.vAlign == AlignBottom ? Qt::AlignBottom
+                                                                         : Qt::AlignTop)));
             option.setWrapMode(it.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
             p.drawText(inner, text, option);
             break;

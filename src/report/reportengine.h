@@ -27,12 +27,18 @@ using TVariableSource = std::function<QVariant(const QString& name)>;
 // One thing drawn on a prepared page. Lengths are millimetres on the page.
 struct TRenderItem
 {
-    enum Kind { Text, Line, Rect, Image };
+    enum Kind
+    {
+        Text,
+        Line,
+        Rect,
+        Image
+    };
     Kind kind = Text;
     QRectF rect;
-    QLineF line;          // Line
-    QString text;         // Text: the whole text (search, exports)
-    QStringList lines;    // Text: the lines as broken
+    QLineF line;              // Line
+    QString text;             // Text: the whole text (search, exports)
+    QStringList lines;        // Text: the lines as broken
     QVector<QPointF> linePos; // x in the box, baseline below the text's top
     double contentHeight = 0.0;
     bool clip = false;
@@ -70,7 +76,8 @@ struct TPreparedReport
 
 // Lays the template out with the data and the variables. A template without
 // bands gives one empty page.
-TPreparedReport prepareReport(const TReportTemplate& t, const TDataSources& data, const TVariableSource& variables);
+TPreparedReport prepareReport(const TReportTemplate& t, const TDataSources& data,
+                              const TVariableSource& variables);
 
 // Paints a page. The painter's unit must be one millimetre (see
 // setMillimetreScale); fonts follow the painter's device resolution.

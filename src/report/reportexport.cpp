@@ -42,8 +42,9 @@ QVector<QVector<const TRenderItem*>> rowsOf(const TPreparedReport& r, int page)
     for (const TRenderItem& it : r.pages[page].items)
         if (it.kind == TRenderItem::Text && !r.itemText(it).trimmed().isEmpty())
             texts << &it;
-    std::stable_sort(texts.begin(), texts.end(),
-                     [](const TRenderItem* a, const TRenderItem* b) { return a->rect.top() < b->rect.top(); });
+    std::stable_sort(texts.begin(), texts.end(), [](const TRenderItem* a, const TRenderItem* b) {
+        return a->rect.top() < b->rect.top();
+    });
     QVector<QVector<const TRenderItem*>> rows;
     double rowTop = -1e9;
     for (const TRenderItem* it : texts) {
@@ -54,8 +55,9 @@ QVector<QVector<const TRenderItem*>> rowsOf(const TPreparedReport& r, int page)
         rows.last().append(it);
     }
     for (auto& row : rows)
-        std::stable_sort(row.begin(), row.end(),
-                         [](const TRenderItem* a, const TRenderItem* b) { return a->rect.left() < b->rect.left(); });
+        std::stable_sort(row.begin(), row.end(), [](const TRenderItem* a, const TRenderItem* b) {
+            return a->rect.left() < b->rect.left();
+        });
     return rows;
 }
 
@@ -76,7 +78,10 @@ int cellWidth(const QString& s)
     return w;
 }
 
-QString htmlColor(const QColor& c) { return c.name(QColor::HexRgb); }
+QString htmlColor(const QColor& c)
+{
+    return c.name(QColor::HexRgb);
+}
 
 } // namespace
 
@@ -155,7 +160,8 @@ QStringList exportImages(const TPreparedReport& report, const QString& path, dou
     QString suffix = fi.suffix().toLower();
     if (suffix.isEmpty())
         suffix = QStringLiteral("png");
-    const QByteArray format = suffix == QLatin1String("jpg") ? QByteArrayLiteral("JPEG") : suffix.toUpper().toLatin1();
+    const QByteArray format =
+        suffix == QLatin1String("jpg") ? QByteArrayLiteral("JPEG") : suffix.toUpper().toLatin1();
     const QString stem = fi.dir().filePath(fi.completeBaseName());
     for (int i = 0; i < report.pageCount(); ++i) {
         const QString file = stem + QLatin1Char('_') + QString::number(i + 1) + QLatin1Char('.') + suffix;
@@ -173,13 +179,13 @@ QStringList exportImages(const TPreparedReport& report, const QString& path, dou
 bool exportHtml(const TPreparedReport& report, const QString& path, QString* error)
 {
     QString html;
-    html += QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>")
-            + report.title.toHtmlEscaped()
-            + QStringLiteral("</title>\n<style>body{background:#ddd;margin:0;padding:8px}"
-                             ".page{position:relative;background:#fff;margin:0 auto 8px auto;overflow:hidden}"
-                             ".t{position:absolute;box-sizing:border-box;padding:0.5mm;overflow:hidden;"
-                             "white-space:pre-wrap;word-break:break-all}"
-                             ".r,.i{position:absolute;box-sizing:border-box}</style></head><body>\n");
+    html += QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>") +
+            report.title.toHtmlEscaped() +
+            QStringLiteral("</title>\n<style>body{background:#ddd;margin:0;padding:8px}"
+                           ".page{position:relative;background:#fff;margin:0 auto 8px auto;overflow:hidden}"
+                           ".t{position:absolute;box-sizing:border-box;padding:0.5mm;overflow:hidden;"
+                           "white-space:pre-wrap;word-break:break-all}"
+                           ".r,.i{position:absolute;box-sizing:border-box}</style></head><body>\n");
     for (int pg = 0; pg < report.pageCount(); ++pg) {
         html += QStringLiteral("<div class=\"page\" style=\"width:%1mm;height:%2mm\">\n")
                     .arg(report.page.pageWidth())
@@ -193,7 +199,8 @@ bool exportHtml(const TPreparedReport& report, const QString& path, QString* err
                                     .arg(r.height(), 0, 'f', 2);
             QString border;
             if (it.frame != FrameNone) {
-                const QString line = QStringLiteral("%1mm solid %2").arg(it.frameWidth).arg(htmlColor(it.frameColor));
+                const QString line =
+                    QStringLiteral("%1mm solid %2").arg(it.frameWidth).arg(htmlColor(it.frameColor));
                 if (it.frame & FrameLeft)
                     border += QStringLiteral("border-left:") + line + QLatin1Char(';');
                 if (it.frame & FrameTop)
@@ -203,42 +210,44 @@ bool exportHtml(const TPreparedReport& report, const QString& path, QString* err
                 if (it.frame & FrameBottom)
                     border += QStringLiteral("border-bottom:") + line + QLatin1Char(';');
             }
-            const QString fill =
-                it.fillColor.isValid() ? QStringLiteral("background:") + htmlColor(it.fillColor) + QLatin1Char(';')
-                                       : QString();
+            const QString fill = it.fillColor.isValid() ? QStringLiteral("background:") +
+                                                              htmlColor(it.fillColor) + QLatin1Char(';')
+                                                        : QString();
             switch (it.kind) {
             case TRenderItem::Text: {
                 const QString align = it.hAlign == AlignCenter  ? QStringLiteral("center")
                                       : it.hAlign == AlignRight ? QStringLiteral("right")
                                                                 : QStringLiteral("left");
-                const QString font = QStringLiteral("font-family:'%1';font-size:%2pt;color:%3;%4%5%6")
-                                         .arg(it.font.family.toHtmlEscaped())
-                                         .arg(it.font.size)
-                                         .arg(htmlColor(it.font.color))
-                                         .arg(it.font.bold ? QStringLiteral("font-weight:bold;") : QString())
-                                         .arg(it.font.italic ? QStringLiteral("font-style:italic;") : QString())
-                                         .arg(it.font.underline ? QStringLiteral("text-decoration:underline;")
-                                                                : QString());
-                html += QStringLiteral("<div class=\"t\" style=\"") + box + border + fill + font
-                        + QStringLiteral("text-align:") + align + QStringLiteral("\">")
-                        + report.itemText(it).toHtmlEscaped() + QStringLiteral("</div>\n");
+                const QString font =
+                    QStringLiteral("font-family:'%1';font-size:%2pt;color:%3;%4%5%6")
+                        .arg(it.font.family.toHtmlEscaped())
+                        .arg(it.font.size)
+                        .arg(htmlColor(it.font.color))
+                        .arg(it.font.bold ? QStringLiteral("font-weight:bold;") : QString())
+                        .arg(it.font.italic ? QStringLiteral("font-style:italic;") : QString())
+                        .arg(it.font.underline ? QStringLiteral("text-decoration:underline;") : QString());
+                html += QStringLiteral("<div class=\"t\" style=\"") + box + border + fill + font +
+                        QStringLiteral("text-align:") + align + QStringLiteral("\">") +
+                        report.itemText(it).toHtmlEscaped() + QStringLiteral("</div>\n");
                 break;
             }
             case TRenderItem::Rect:
-                html += QStringLiteral("<div class=\"r\" style=\"") + box + border + fill + QStringLiteral("\"></div>\n");
+                html += QStringLiteral("<div class=\"r\" style=\"") + box + border + fill +
+                        QStringLiteral("\"></div>\n");
                 break;
             case TRenderItem::Line: {
                 const QLineF l = it.line;
                 const double len = l.length();
-                html += QStringLiteral("<div class=\"r\" style=\"left:%1mm;top:%2mm;width:%3mm;height:0;"
-                                       "border-top:%4mm solid %5;transform-origin:0 0;transform:rotate(%6deg)\">"
-                                       "</div>\n")
-                            .arg(l.x1(), 0, 'f', 2)
-                            .arg(l.y1(), 0, 'f', 2)
-                            .arg(len, 0, 'f', 2)
-                            .arg(it.frameWidth)
-                            .arg(htmlColor(it.frameColor))
-                            .arg(-l.angle(), 0, 'f', 2);
+                html +=
+                    QStringLiteral("<div class=\"r\" style=\"left:%1mm;top:%2mm;width:%3mm;height:0;"
+                                   "border-top:%4mm solid %5;transform-origin:0 0;transform:rotate(%6deg)\">"
+                                   "</div>\n")
+                        .arg(l.x1(), 0, 'f', 2)
+                        .arg(l.y1(), 0, 'f', 2)
+                        .arg(len, 0, 'f', 2)
+                        .arg(it.frameWidth)
+                        .arg(htmlColor(it.frameColor))
+                        .arg(-l.angle(), 0, 'f', 2);
                 break;
             }
             case TRenderItem::Image: {
@@ -248,9 +257,9 @@ bool exportHtml(const TPreparedReport& report, const QString& path, QString* err
                 QBuffer buffer(&png);
                 buffer.open(QIODevice::WriteOnly);
                 it.image.save(&buffer, "PNG");
-                html += QStringLiteral("<img class=\"i\" style=\"") + box
-                        + QStringLiteral("object-fit:contain\" src=\"data:image/png;base64,")
-                        + QString::fromLatin1(png.toBase64()) + QStringLiteral("\">\n");
+                html += QStringLiteral("<img class=\"i\" style=\"") + box +
+                        QStringLiteral("object-fit:contain\" src=\"data:image/png;base64,") +
+                        QString::fromLatin1(png.toBase64()) + QStringLiteral("\">\n");
                 break;
             }
             }
@@ -310,7 +319,8 @@ bool exportCsv(const TPreparedReport& report, const QString& path, QString* erro
         for (const QStringList& row : pageRows(report, pg)) {
             QStringList fields;
             for (QString f : row) {
-                if (f.contains(QLatin1Char(';')) || f.contains(QLatin1Char('"')) || f.contains(QLatin1Char('\n'))) {
+                if (f.contains(QLatin1Char(';')) || f.contains(QLatin1Char('"')) ||
+                    f.contains(QLatin1Char('\n'))) {
                     f.replace(QLatin1Char('"'), QLatin1String("\"\""));
                     f = QLatin1Char('"') + f + QLatin1Char('"');
                 }

@@ -23,7 +23,10 @@ QString mapped(const QVariant& value, const QString& list)
 
 } // namespace
 
-bool isDateFormat(const QString& format) { return displayformat::isDateFormat(format); }
+bool isDateFormat(const QString& format)
+{
+    return displayformat::isDateFormat(format);
+}
 
 QString formatValue(const QVariant& value, const QString& format)
 {

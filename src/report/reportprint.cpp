@@ -20,8 +20,7 @@ TReportBindings& TReportBindings::instance()
 
 namespace {
 // Data-set names are matched without regard to letter case but keep the case they were given.
-template <typename Map>
-void removeName(Map& map, const QString& name)
+template <typename Map> void removeName(Map& map, const QString& name)
 {
     for (auto it = map.begin(); it != map.end();) {
         if (it.key().compare(name, Qt::CaseInsensitive) == 0)
@@ -38,7 +37,10 @@ void TReportBindings::bind(const QString& name, TDataSet* set)
     m_sets.insert(name, set);
 }
 
-void TReportBindings::unbind(const QString& name) { removeName(m_sets, name); }
+void TReportBindings::unbind(const QString& name)
+{
+    removeName(m_sets, name);
+}
 
 void TReportBindings::clear()
 {
@@ -78,7 +80,10 @@ TVariableSource TReportBindings::variableSource() const
     return m_source;
 }
 
-QString variableCategory() { return QStringLiteral("自定义变量"); }
+QString variableCategory()
+{
+    return QStringLiteral("自定义变量");
+}
 
 QStringList defaultVariableNames()
 {
@@ -91,8 +96,9 @@ LoadStatus TReport::load(const QString& name)
     QString error;
     m_status = loadTemplateFile(filePath(), &m_template, &error);
     if (m_status == LoadStatus::Damaged)
-        ShowMess(QStringLiteral("报表模板文件“%1”已损坏，无法读取：%2。将显示空白报表。").arg(filePath(), error),
-                 mkError);
+        ShowMess(
+            QStringLiteral("报表模板文件“%1”已损坏，无法读取：%2。将显示空白报表。").arg(filePath(), error),
+            mkError);
     if (m_status != LoadStatus::Loaded) {
         m_template = TReportTemplate();
         m_template.title = name;
@@ -100,7 +106,10 @@ LoadStatus TReport::load(const QString& name)
     return m_status;
 }
 
-QString TReport::filePath() const { return templatePath(m_name); }
+QString TReport::filePath() const
+{
+    return templatePath(m_name);
+}
 
 void TReport::bind(const QString& name, TDataSet* set)
 {
@@ -126,7 +135,10 @@ TVariableSource TReport::variableSource() const
     return TReportBindings::instance().variableSource();
 }
 
-void TReport::declareVariables(const QStringList& names) { m_template.declareVariables(variableCategory(), names); }
+void TReport::declareVariables(const QStringList& names)
+{
+    m_template.declareVariables(variableCategory(), names);
+}
 
 TPreparedReport TReport::prepare() const
 {
@@ -149,7 +161,10 @@ void TReport::design(QWidget* parent)
     showWindow(designer);
 }
 
-bool TReport::save(QString* error) const { return saveTemplateFile(m_template, filePath(), error); }
+bool TReport::save(QString* error) const
+{
+    return saveTemplateFile(m_template, filePath(), error);
+}
 
 namespace {
 TShowHook& showHook()
@@ -175,7 +190,10 @@ void showWindow(QDialog& window)
     window.exec();
 }
 
-QString gridDataSetName() { return QStringLiteral("frxGrid"); }
+QString gridDataSetName()
+{
+    return QStringLiteral("frxGrid");
+}
 
 QString gridFooterText(const QString& footer, const QDate& today)
 {
@@ -186,8 +204,8 @@ QString gridFooterText(const QString& footer, const QDate& today)
     return footer;
 }
 
-TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int fitMode, const QString& footerText,
-                             const QString& headerText, const QDate& today)
+TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int fitMode,
+                             const QString& footerText, const QString& headerText, const QDate& today)
 {
     TReportTemplate t;
     t.title = title.trimmed().isEmpty() ? QStringLiteral("打印") : title;
@@ -221,7 +239,8 @@ TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int f
             if (grid.data) {
                 const int rows = std::min(grid.data->recordCount(), 200);
                 for (int r = 0; r < rows; ++r)
-                    widest = std::max(widest, cells(formatValue(grid.data->value(r, c.fieldName), c.displayFormat)));
+                    widest = std::max(widest,
+                                      cells(formatValue(grid.data->value(r, c.fieldName), c.displayFormat)));
             }
             w = std::max(4, widest + 2);
         }
@@ -285,7 +304,8 @@ TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int f
     for (int i = 0; i < cols.size(); ++i) {
         const TGridPrintColumn& c = cols[i];
         const int align = c.alignment >= 0 && c.alignment <= 2 ? c.alignment : AlignLeft;
-        TReportObject h = text(QStringLiteral("Head%1").arg(i + 1), x, widths[i], rowHeight, c.title, AlignCenter);
+        TReportObject h =
+            text(QStringLiteral("Head%1").arg(i + 1), x, widths[i], rowHeight, c.title, AlignCenter);
         h.frame = FrameAll;
         h.font.bold = true;
         h.fillColor = QColor(0xEE, 0xEE, 0xEE);
@@ -305,7 +325,8 @@ TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int f
         }
         data.objects << cell;
 
-        TReportObject f = text(QStringLiteral("Foot%1").arg(i + 1), x, widths[i], rowHeight, QString(), align);
+        TReportObject f =
+            text(QStringLiteral("Foot%1").arg(i + 1), x, widths[i], rowHeight, QString(), align);
         f.frame = FrameAll;
         f.displayFormat = c.displayFormat;
         if (c.footerType == 2) {

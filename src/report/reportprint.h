@@ -41,8 +41,8 @@ private:
 };
 
 // Names of the variables that the printing windows declare.
-QString variableCategory();              // "自定义变量"
-QStringList defaultVariableNames();      // "sCurKHname", "memoDate", "memoCaption"
+QString variableCategory();         // "自定义变量"
+QStringList defaultVariableNames(); // "sCurKHname", "memoDate", "memoCaption"
 
 // A window's report object: a template loaded by name with its data.
 class TReport
@@ -115,8 +115,8 @@ struct TGridPrint
 // Footer text of a grid print: "date" becomes "打印日期：" and the day.
 QString gridFooterText(const QString& footer, const QDate& today);
 // The report PrintGrid shows (exposed for tests).
-TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int fitMode, const QString& footerText,
-                             const QString& headerText, const QDate& today);
+TReportTemplate gridTemplate(const TGridPrint& grid, const QString& title, int fitMode,
+                             const QString& footerText, const QString& headerText, const QDate& today);
 // Name under which PrintGrid binds the grid's rows.
 QString gridDataSetName();
 
@@ -130,7 +130,8 @@ bool PrintReport(const QString& name, TDataSet* data, QWidget* parent = nullptr)
 // Opens the template in the designer with "frxDM" bound to the data and the
 // variables of the category "自定义变量" declared empty.
 void DesignReport(const QString& name, TDataSet* data, QWidget* parent = nullptr);
-void DesignReport(const QString& name, TDataSet* data, const QStringList& variables, QWidget* parent = nullptr);
+void DesignReport(const QString& name, TDataSet* data, const QStringList& variables,
+                  QWidget* parent = nullptr);
 
 // Prints a grid through a preview. fitMode 0: fit to the page width with rows
 // stretched to their contents; 1: fit to the page width by the columns'

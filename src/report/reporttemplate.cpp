@@ -25,11 +25,16 @@ struct KindName
 };
 
 const KindName kBandKinds[] = {
-    {BandKind::ReportTitle, "reportTitle", "报表标题"},   {BandKind::PageHeader, "pageHeader", "页眉"},
-    {BandKind::ColumnHeader, "columnHeader", "栏头"},     {BandKind::GroupHeader, "groupHeader", "分组头"},
-    {BandKind::MasterData, "masterData", "主数据"},       {BandKind::DetailData, "detailData", "从数据"},
-    {BandKind::GroupFooter, "groupFooter", "分组尾"},     {BandKind::ColumnFooter, "columnFooter", "栏尾"},
-    {BandKind::PageFooter, "pageFooter", "页脚"},         {BandKind::ReportSummary, "reportSummary", "报表合计"},
+    {BandKind::ReportTitle, "reportTitle", "报表标题"},
+    {BandKind::PageHeader, "pageHeader", "页眉"},
+    {BandKind::ColumnHeader, "columnHeader", "栏头"},
+    {BandKind::GroupHeader, "groupHeader", "分组头"},
+    {BandKind::MasterData, "masterData", "主数据"},
+    {BandKind::DetailData, "detailData", "从数据"},
+    {BandKind::GroupFooter, "groupFooter", "分组尾"},
+    {BandKind::ColumnFooter, "columnFooter", "栏尾"},
+    {BandKind::PageFooter, "pageFooter", "页脚"},
+    {BandKind::ReportSummary, "reportSummary", "报表合计"},
 };
 
 struct ObjectKindName
@@ -39,13 +44,18 @@ struct ObjectKindName
 };
 
 const ObjectKindName kObjectKinds[] = {
-    {ObjectKind::Text, "text"},       {ObjectKind::Line, "line"},
-    {ObjectKind::Rect, "rect"},       {ObjectKind::Picture, "picture"},
+    {ObjectKind::Text, "text"},
+    {ObjectKind::Line, "line"},
+    {ObjectKind::Rect, "rect"},
+    {ObjectKind::Picture, "picture"},
     {ObjectKind::FieldPicture, "fieldPicture"},
 };
 
 // Lengths are written with two decimals so that a file saved twice stays the same.
-double mm(double v) { return std::round(v * 100.0) / 100.0; }
+double mm(double v)
+{
+    return std::round(v * 100.0) / 100.0;
+}
 
 QString colorName(const QColor& c)
 {
@@ -67,7 +77,8 @@ public:
         return false;
     }
 
-    double number(const QJsonObject& o, const char* key, double def, double lo, double hi, const QString& where)
+    double number(const QJsonObject& o, const char* key, double def, double lo, double hi,
+                  const QString& where)
     {
         const QJsonValue v = o.value(QLatin1String(key));
         if (v.isUndefined() || v.isNull())
@@ -170,8 +181,8 @@ public:
             }
             v[i] = a.at(i).toDouble();
         }
-        if (v[0] < -1000 || v[1] < -1000 || v[0] > 3000 || v[1] > 3000 || v[2] < 0 || v[3] < 0 || v[2] > 3000
-            || v[3] > 3000) {
+        if (v[0] < -1000 || v[1] < -1000 || v[0] > 3000 || v[1] > 3000 || v[2] < 0 || v[3] < 0 ||
+            v[2] > 3000 || v[3] > 3000) {
             fail(where, QStringLiteral("“geometry”超出范围"));
             return {};
         }
@@ -348,8 +359,8 @@ QByteArray TReportTemplate::toJson() const
     p.insert(QStringLiteral("width"), mm(page.width));
     p.insert(QStringLiteral("height"), mm(page.height));
     p.insert(QStringLiteral("landscape"), page.landscape);
-    p.insert(QStringLiteral("margins"), QJsonArray{mm(page.marginLeft), mm(page.marginTop), mm(page.marginRight),
-                                                   mm(page.marginBottom)});
+    p.insert(QStringLiteral("margins"), QJsonArray{mm(page.marginLeft), mm(page.marginTop),
+                                                   mm(page.marginRight), mm(page.marginBottom)});
     root.insert(QStringLiteral("page"), p);
     QJsonObject vars;
     vars.insert(QStringLiteral("category"), variableCategory);
@@ -388,7 +399,8 @@ bool TReportTemplate::fromJson(const QByteArray& data, QString* error)
         return failWith(QStringLiteral("缺少版本号"));
     const int version = versionValue.toInt();
     if (version > formatVersion)
-        return failWith(QStringLiteral("模板版本 %1 高于本程序支持的版本 %2").arg(version).arg(formatVersion));
+        return failWith(
+            QStringLiteral("模板版本 %1 高于本程序支持的版本 %2").arg(version).arg(formatVersion));
     if (version < formatVersion)
         upgrade(root, version);
 
@@ -505,7 +517,10 @@ bool TReportTemplate::fromJson(const QByteArray& data, QString* error)
     return true;
 }
 
-QString templateFileSuffix() { return QStringLiteral(".mcr"); }
+QString templateFileSuffix()
+{
+    return QStringLiteral(".mcr");
+}
 
 QString templatePath(const QString& name)
 {

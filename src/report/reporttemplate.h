@@ -12,7 +12,8 @@
 // template name. Lengths are millimetres, font sizes points.
 namespace report {
 
-enum class BandKind {
+enum class BandKind
+{
     ReportTitle,   // once, at the top of the first page
     PageHeader,    // top of every page
     ColumnHeader,  // above its data band, repeated on every page the data runs over
@@ -25,7 +26,8 @@ enum class BandKind {
     ReportSummary, // once, after everything else
 };
 
-enum class ObjectKind {
+enum class ObjectKind
+{
     Text,         // fixed text mixed with [expressions]
     Line,         // from the top-left to the bottom-right corner of its box
     Rect,         // a frame, optionally filled
@@ -33,10 +35,28 @@ enum class ObjectKind {
     FieldPicture, // a picture read from a data field ("[frxMain."F_empImage"]")
 };
 
-enum FrameSide { FrameNone = 0, FrameLeft = 1, FrameTop = 2, FrameRight = 4, FrameBottom = 8, FrameAll = 15 };
+enum FrameSide
+{
+    FrameNone = 0,
+    FrameLeft = 1,
+    FrameTop = 2,
+    FrameRight = 4,
+    FrameBottom = 8,
+    FrameAll = 15
+};
 
-enum HAlign { AlignLeft = 0, AlignCenter = 1, AlignRight = 2 };
-enum VAlign { AlignTop = 0, AlignMiddle = 1, AlignBottom = 2 };
+enum HAlign
+{
+    AlignLeft = 0,
+    AlignCenter = 1,
+    AlignRight = 2
+};
+enum VAlign
+{
+    AlignTop = 0,
+    AlignMiddle = 1,
+    AlignBottom = 2
+};
 
 struct TReportFont
 {
@@ -86,8 +106,8 @@ struct TReportBand
     int columns = 1;                // MasterData: rows side by side (label sheets)
     double columnWidth = 0.0;       // 0: the printable width shared by the columns
     double columnGap = 0.0;
-    bool startNewPage = false;     // begins a new page unless the page holds no data yet
-    bool printOnFirstPage = true;  // PageHeader
+    bool startNewPage = false;    // begins a new page unless the page holds no data yet
+    bool printOnFirstPage = true; // PageHeader
     QVector<TReportObject> objects;
 
     bool operator==(const TReportBand&) const = default;
@@ -144,15 +164,20 @@ struct TReportTemplate
     bool operator==(const TReportTemplate&) const = default;
 };
 
-QString bandKindName(BandKind kind);     // as written in the file ("masterData")
-QString bandKindCaption(BandKind kind);  // as shown to the operator ("主数据")
+QString bandKindName(BandKind kind);    // as written in the file ("masterData")
+QString bandKindCaption(BandKind kind); // as shown to the operator ("主数据")
 bool bandKindFromName(const QString& name, BandKind* kind);
 
 // Template files: <program folder>/Qr/<name>.mcr
 QString templateFileSuffix();
 QString templatePath(const QString& name);
 
-enum class LoadStatus { Loaded, Missing, Damaged };
+enum class LoadStatus
+{
+    Loaded,
+    Missing,
+    Damaged
+};
 // Reads a template file; Damaged comes with a reason in *error.
 LoadStatus loadTemplateFile(const QString& path, TReportTemplate* out, QString* error);
 bool saveTemplateFile(const TReportTemplate& t, const QString& path, QString* error);

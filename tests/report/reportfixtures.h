@@ -36,7 +36,8 @@ inline report::TReportObject text(const QString& name, const QRectF& geometry, c
     return o;
 }
 
-inline report::TReportBand band(report::BandKind kind, double height, const QVector<report::TReportObject>& objects,
+inline report::TReportBand band(report::BandKind kind, double height,
+                                const QVector<report::TReportObject>& objects,
                                 const QString& dataSet = QString())
 {
     report::TReportBand b;
@@ -57,12 +58,14 @@ inline report::TReportTemplate memberList()
     t.title = QStringLiteral("会员列表");
     t.bands << band(BandKind::PageHeader, 10,
                     {text(QStringLiteral("Head"), QRectF(0, 0, 100, 8), QStringLiteral("会员列表")),
-                     text(QStringLiteral("PageNo"), QRectF(140, 0, 50, 8), QStringLiteral("[Page#] / [TotalPages#]"))})
+                     text(QStringLiteral("PageNo"), QRectF(140, 0, 50, 8),
+                          QStringLiteral("[Page#] / [TotalPages#]"))})
             << band(BandKind::ColumnHeader, 6,
                     {text(QStringLiteral("ColName"), QRectF(0, 0, 60, 6), QStringLiteral("姓名"))})
             << band(BandKind::MasterData, 6,
                     {text(QStringLiteral("Name"), QRectF(0, 0, 60, 6), QStringLiteral("[frxDM.\"F_name\"]")),
-                     text(QStringLiteral("Amount"), QRectF(60, 0, 40, 6), QStringLiteral("[frxDM.\"F_totalprice\"]"))},
+                     text(QStringLiteral("Amount"), QRectF(60, 0, 40, 6),
+                          QStringLiteral("[frxDM.\"F_totalprice\"]"))},
                     QStringLiteral("frxDM"))
             << band(BandKind::PageFooter, 8,
                     {text(QStringLiteral("Foot"), QRectF(0, 0, 100, 8),

@@ -1,14 +1,14 @@
 // Laying templates out into pages, and what the pages hold once painted,
 // exported and printed to PDF.
 
+#include "report/reportengine.h"
+#include "report/reportexport.h"
 #include "reportfixtures.h"
 #include "testenv.h"
 
-#include "report/reportengine.h"
-#include "report/reportexport.h"
-
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -122,15 +122,17 @@ void TestReportEngine::paginatesWithHeaderAndPageCount()
 
 void TestReportEngine::groupAndSummarySums()
 {
-    const auto set = fixtures::dataSet({QStringLiteral("F_type"), QStringLiteral("F_name"), QStringLiteral("F_totalprice")},
-                                       {{QStringLiteral("金卡"), QStringLiteral("甲"), 10.5},
-                                        {QStringLiteral("金卡"), QStringLiteral("乙"), 4.5},
-                                        {QStringLiteral("银卡"), QStringLiteral("丙"), -2.25},
-                                        {QStringLiteral("银卡"), QStringLiteral("丁"), QVariant()},
-                                        {QStringLiteral("普通"), QStringLiteral("戊"), 1000}});
+    const auto set = fixtures::dataSet(
+        {QStringLiteral("F_type"), QStringLiteral("F_name"), QStringLiteral("F_totalprice")},
+        {{QStringLiteral("金卡"), QStringLiteral("甲"), 10.5},
+         {QStringLiteral("金卡"), QStringLiteral("乙"), 4.5},
+         {QStringLiteral("银卡"), QStringLiteral("丙"), -2.25},
+         {QStringLiteral("银卡"), QStringLiteral("丁"), QVariant()},
+         {QStringLiteral("普通"), QStringLiteral("戊"), 1000}});
     TReportTemplate t;
-    TReportBand header = band(BandKind::GroupHeader, 6,
-                              {text(QStringLiteral("G"), QRectF(0, 0, 80, 6), QStringLiteral("类别：[frxDM.\"F_type\"]"))});
+    TReportBand header =
+        band(BandKind::GroupHeader, 6,
+             {text(QStringLiteral("G"), QRectF(0, 0, 80, 6), QStringLiteral("类别：[frxDM.\"F_type\"]"))});
     header.groupField = QStringLiteral("F_type");
     t.bands << header
             << band(BandKind::MasterData, 6,
@@ -138,19 +140,23 @@ void TestReportEngine::groupAndSummarySums()
                     QStringLiteral("frxDM"))
             << band(BandKind::GroupFooter, 6,
                     {text(QStringLiteral("S"), QRectF(0, 0, 120, 6),
-                          QStringLiteral("[frxDM.\"F_type\"]小计：[SUM(frxDM.\"F_totalprice\")] 共[COUNT(frxDM)]人"))})
+                          QStringLiteral(
+                              "[frxDM.\"F_type\"]小计：[SUM(frxDM.\"F_totalprice\")] 共[COUNT(frxDM)]人"))})
             << band(BandKind::ColumnFooter, 6,
                     {text(QStringLiteral("C"), QRectF(0, 0, 120, 6),
-                          QStringLiteral("最大 [MAX(frxDM.\"F_totalprice\")] 最小 [MIN(frxDM.\"F_totalprice\")]"))})
+                          QStringLiteral(
+                              "最大 [MAX(frxDM.\"F_totalprice\")] 最小 [MIN(frxDM.\"F_totalprice\")]"))})
             << band(BandKind::ReportSummary, 6,
-                    {text(QStringLiteral("T"), QRectF(0, 0, 120, 6), QStringLiteral("合计：[SUM(frxDM.\"F_totalprice\")]"))});
+                    {text(QStringLiteral("T"), QRectF(0, 0, 120, 6),
+                          QStringLiteral("合计：[SUM(frxDM.\"F_totalprice\")]"))});
     t.bands[2].objects[0].displayFormat = QStringLiteral("￥,0.00##;-￥,0.00##");
     t.bands[4].objects[0].displayFormat = QStringLiteral("￥,0.00##;-￥,0.00##");
     const TPreparedReport r = prepare(t, set.get());
     QCOMPARE(r.pageTexts(0),
              (QStringList{QStringLiteral("类别：金卡"), QStringLiteral("甲"), QStringLiteral("乙"),
-                          QStringLiteral("金卡小计：￥15.00 共2人"), QStringLiteral("类别：银卡"), QStringLiteral("丙"),
-                          QStringLiteral("丁"), QStringLiteral("银卡小计：-￥2.25 共2人"), QStringLiteral("类别：普通"),
+                          QStringLiteral("金卡小计：￥15.00 共2人"), QStringLiteral("类别：银卡"),
+                          QStringLiteral("丙"), QStringLiteral("丁"),
+                          QStringLiteral("银卡小计：-￥2.25 共2人"), QStringLiteral("类别：普通"),
                           QStringLiteral("戊"), QStringLiteral("普通小计：￥1,000.00 共1人"),
                           QStringLiteral("最大 1000 最小 -2.25"), QStringLiteral("合计：￥1,012.75")}));
 }
@@ -165,26 +171,31 @@ void TestReportEngine::detailRowsFollowTheirMaster()
                                           {QStringLiteral("XF001"), QStringLiteral("染发")},
                                           {QStringLiteral("XF009"), QStringLiteral("别人的")}});
     TReportTemplate t;
-    TReportBand detail = band(BandKind::DetailData, 5,
-                              {text(QStringLiteral("L"), QRectF(10, 0, 60, 5), QStringLiteral("[frxDetail2.\"F_GoodName\"]"))},
-                              QStringLiteral("frxDetail2"));
+    TReportBand detail =
+        band(BandKind::DetailData, 5,
+             {text(QStringLiteral("L"), QRectF(10, 0, 60, 5), QStringLiteral("[frxDetail2.\"F_GoodName\"]"))},
+             QStringLiteral("frxDetail2"));
     detail.masterField = QStringLiteral("F_code");
     detail.detailField = QStringLiteral("F_Code");
     t.bands << band(BandKind::MasterData, 5,
-                    {text(QStringLiteral("B"), QRectF(0, 0, 60, 5), QStringLiteral("[frxDetail1.\"F_code\"]"))},
+                    {text(QStringLiteral("B"), QRectF(0, 0, 60, 5),
+                          QStringLiteral("[frxDetail1.\"F_code\"]"))},
                     QStringLiteral("frxDetail1"))
             << detail;
-    TDataSources data{{QStringLiteral("frxDetail1"), bills.get()}, {QStringLiteral("frxDetail2"), lines.get()}};
+    TDataSources data{{QStringLiteral("frxDetail1"), bills.get()},
+                      {QStringLiteral("frxDetail2"), lines.get()}};
     const TPreparedReport r = prepareReport(t, data, {});
-    QCOMPARE(r.pageTexts(0), (QStringList{QStringLiteral("XF001"), QStringLiteral("理发"), QStringLiteral("染发"),
-                                          QStringLiteral("XF002"), QStringLiteral("洗发水")}));
+    QCOMPARE(r.pageTexts(0),
+             (QStringList{QStringLiteral("XF001"), QStringLiteral("理发"), QStringLiteral("染发"),
+                          QStringLiteral("XF002"), QStringLiteral("洗发水")}));
 }
 
 void TestReportEngine::variablesAreAskedThroughTheCallback()
 {
     const auto set = fixtures::members(2);
     TReportTemplate t;
-    t.declareVariables(QStringLiteral("自定义变量"), {QStringLiteral("memoDate"), QStringLiteral("sCurKHname")});
+    t.declareVariables(QStringLiteral("自定义变量"),
+                       {QStringLiteral("memoDate"), QStringLiteral("sCurKHname")});
     t.variables[1].value = QStringLiteral("默认名");
     t.bands << band(BandKind::ReportTitle, 8,
                     {text(QStringLiteral("D"), QRectF(0, 0, 150, 8), QStringLiteral("[memoDate]")),
@@ -197,7 +208,8 @@ void TestReportEngine::variablesAreAskedThroughTheCallback()
             return QStringLiteral("消费日期：自 2024年01月01日 至 2024年01月31日");
         return {};
     });
-    QCOMPARE(asked, (QStringList{QStringLiteral("memoDate"), QStringLiteral("sCurKHname"), QStringLiteral("未声明")}));
+    QCOMPARE(asked, (QStringList{QStringLiteral("memoDate"), QStringLiteral("sCurKHname"),
+                                 QStringLiteral("未声明")}));
     // A variable the window does not answer keeps the template's value; an unknown one is empty.
     QCOMPARE(r.pageTexts(0), (QStringList{QStringLiteral("消费日期：自 2024年01月01日 至 2024年01月31日"),
                                           QStringLiteral("客户：默认名"), QStringLiteral("|")}));
@@ -207,12 +219,13 @@ void TestReportEngine::missingFieldPrintsObjectEmpty()
 {
     const auto set = fixtures::members(1);
     TReportTemplate t;
-    t.bands << band(BandKind::MasterData, 6,
-                    {text(QStringLiteral("Bad"), QRectF(0, 0, 60, 6), QStringLiteral("姓名：[frxDM.\"F_nosuch\"]")),
-                     text(QStringLiteral("NoSet"), QRectF(0, 0, 60, 6), QStringLiteral("[frxNone.\"F_name\"]")),
-                     text(QStringLiteral("Sum"), QRectF(0, 0, 60, 6), QStringLiteral("[SUM(frxDM.\"F_nosuch\")]")),
-                     text(QStringLiteral("Good"), QRectF(60, 0, 60, 6), QStringLiteral("[frxDM.\"F_NAME\"]"))},
-                    QStringLiteral("frxDM"));
+    t.bands << band(
+        BandKind::MasterData, 6,
+        {text(QStringLiteral("Bad"), QRectF(0, 0, 60, 6), QStringLiteral("姓名：[frxDM.\"F_nosuch\"]")),
+         text(QStringLiteral("NoSet"), QRectF(0, 0, 60, 6), QStringLiteral("[frxNone.\"F_name\"]")),
+         text(QStringLiteral("Sum"), QRectF(0, 0, 60, 6), QStringLiteral("[SUM(frxDM.\"F_nosuch\")]")),
+         text(QStringLiteral("Good"), QRectF(60, 0, 60, 6), QStringLiteral("[frxDM.\"F_NAME\"]"))},
+        QStringLiteral("frxDM"));
     t.bands[0].objects[0].frame = FrameAll;
     const TPreparedReport r = prepare(t, set.get());
     QCOMPARE(r.pageTexts(0), QStringList{QStringLiteral("会员001")});
@@ -223,10 +236,12 @@ void TestReportEngine::missingFieldPrintsObjectEmpty()
 
 void TestReportEngine::growingTextPushesObjectsDown()
 {
-    const QString address = QStringLiteral("北京市海淀区中关村大街一号院二号楼三单元四层五零六室转交会员服务中心");
+    const QString address =
+        QStringLiteral("北京市海淀区中关村大街一号院二号楼三单元四层五零六室转交会员服务中心");
     const auto set = fixtures::dataSet({QStringLiteral("F_address")}, {{address}, {QStringLiteral("短")}});
     TReportTemplate t;
-    TReportObject grow = text(QStringLiteral("Addr"), QRectF(0, 0, 30, 5), QStringLiteral("[frxDM.\"F_address\"]"));
+    TReportObject grow =
+        text(QStringLiteral("Addr"), QRectF(0, 0, 30, 5), QStringLiteral("[frxDM.\"F_address\"]"));
     grow.canGrow = true;
     TReportObject side = text(QStringLiteral("Side"), QRectF(30, 0, 20, 5), QStringLiteral("旁"));
     side.stretchToBand = true;
@@ -255,9 +270,10 @@ void TestReportEngine::labelSheetFillsColumns()
 {
     const auto set = fixtures::members(5);
     TReportTemplate t;
-    TReportBand labels = band(BandKind::MasterData, 30,
-                              {text(QStringLiteral("N"), QRectF(2, 2, 60, 6), QStringLiteral("[frxDM.\"F_name\"]"))},
-                              QStringLiteral("frxDM"));
+    TReportBand labels =
+        band(BandKind::MasterData, 30,
+             {text(QStringLiteral("N"), QRectF(2, 2, 60, 6), QStringLiteral("[frxDM.\"F_name\"]"))},
+             QStringLiteral("frxDM"));
     labels.columns = 2;
     labels.columnGap = 10;
     t.bands << labels;
@@ -269,8 +285,11 @@ void TestReportEngine::labelSheetFillsColumns()
         const char* name;
         double x;
         double y;
-    } expected[] = {{"会员001", 12, 12}, {"会员002", 12 + column + 10, 12}, {"会员003", 12, 42},
-                    {"会员004", 12 + column + 10, 42}, {"会员005", 12, 72}};
+    } expected[] = {{"会员001", 12, 12},
+                    {"会员002", 12 + column + 10, 12},
+                    {"会员003", 12, 42},
+                    {"会员004", 12 + column + 10, 42},
+                    {"会员005", 12, 72}};
     for (const auto& e : expected) {
         const TRenderItem* it = findText(r, 0, QString::fromUtf8(e.name));
         QVERIFY2(it, e.name);
@@ -298,7 +317,10 @@ void TestReportEngine::pdfHoldsChineseText()
         QSKIP("pdftotext is not installed");
     const auto set = fixtures::members(60);
     TReportTemplate t = fixtures::memberList();
-    t.bands[0].objects[0].font.family = QStringLiteral("宋体"); // not installed here: falls back
+    // A family the machine lacks falls back to an installed one with Chinese characters.
+    t.bands[0].objects[0].font.family = QStringLiteral("宋体");
+    QVERIFY(QFontDatabase::writingSystems(resolveFontFamily(QStringLiteral("宋体")))
+                .contains(QFontDatabase::SimplifiedChinese));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     const TPreparedReport r = prepare(t, set.get());
@@ -307,7 +329,8 @@ void TestReportEngine::pdfHoldsChineseText()
     QVERIFY2(text.contains(QStringLiteral("会员列表")), qPrintable(text.left(300)));
     QVERIFY(text.contains(QStringLiteral("会员060")));
     // The page count is filled in when painted (pdftotext may drop the blanks).
-    QVERIFY2(QString(text).remove(QLatin1Char(' ')).contains(QStringLiteral("2/2")), qPrintable(text.left(400)));
+    QVERIFY2(QString(text).remove(QLatin1Char(' ')).contains(QStringLiteral("2/2")),
+             qPrintable(text.left(400)));
     QCOMPARE(text.count(QLatin1Char('\f')), 2);
     QVERIFY(!exportPdf(r, dir.filePath(QStringLiteral("no/such/folder/x.pdf"))));
 }
@@ -342,7 +365,8 @@ void TestReportEngine::csvAndTextExports()
     QFile csv(dir.filePath(QStringLiteral("a.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(csv.readAll()),
-             QStringLiteral("会员列表;1 / 1\n姓名\n\"张;三\";1.50\n\"李\"\"四\"\"\";2.00\n合计：3.5\n本页小计：3.5\n"));
+             QStringLiteral(
+                 "会员列表;1 / 1\n姓名\n\"张;三\";1.50\n\"李\"\"四\"\"\";2.00\n合计：3.5\n本页小计：3.5\n"));
     QVERIFY(exportText(r, dir.filePath(QStringLiteral("a.txt"))));
     QFile txt(dir.filePath(QStringLiteral("a.txt")));
     QVERIFY(txt.open(QIODevice::ReadOnly));

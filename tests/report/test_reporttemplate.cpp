@@ -1,13 +1,11 @@
 // Template files: saving and reading back, damaged files, missing files, and
 // the templates shipped with the program.
 
-#include "reportfixtures.h"
-#include "testenv.h"
-
 #include "core/support.h"
-
 #include "report/reportprint.h"
 #include "report/reporttemplate.h"
+#include "reportfixtures.h"
+#include "testenv.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +22,8 @@ TReportTemplate richTemplate()
     TReportTemplate t = fixtures::memberList();
     t.title = QStringLiteral("全部属性");
     t.page = TReportPage{220.0, 110.0, true, 5.5, 6.0, 7.25, 8.0};
-    t.declareVariables(QStringLiteral("自定义变量"), {QStringLiteral("sCurKHname"), QStringLiteral("memoDate")});
+    t.declareVariables(QStringLiteral("自定义变量"),
+                       {QStringLiteral("sCurKHname"), QStringLiteral("memoDate")});
     t.variables[0].value = QStringLiteral("默认");
     TReportBand& data = t.bands[2];
     data.currentRecordOnly = true;
@@ -75,11 +74,11 @@ void writeFile(const QString& path, const QByteArray& data)
 
 // The names a window prints by.
 const char* const kShippedNames[] = {
-    "frMemXianqing",   "frMemList",         "frMemXingFeng",   "frMemBiaoqian",      "frXsRecEdit",
-    "frXsRecEdit1",    "frDhbill",          "frGoodList",      "frAwokeFx",          "frAwokeFx1",
-    "frAwokeFx2",      "frXsrecTotal",      "frXsrecDetail",   "frHyXuFeiDetail",    "frHyXiaoFeiDetail",
-    "frHyXiaoFeiDetail1", "frDHgoodDetail", "frKCgoodDetail",  "frGoodJTHdetail",    "frGoodXFdetail",
-    "frGoodXFdetail1", "frHYxiaofeiFx",     "frHyJiaobanDetail",
+    "frMemXianqing",      "frMemList",      "frMemXingFeng",     "frMemBiaoqian",   "frXsRecEdit",
+    "frXsRecEdit1",       "frDhbill",       "frGoodList",        "frAwokeFx",       "frAwokeFx1",
+    "frAwokeFx2",         "frXsrecTotal",   "frXsrecDetail",     "frHyXuFeiDetail", "frHyXiaoFeiDetail",
+    "frHyXiaoFeiDetail1", "frDHgoodDetail", "frKCgoodDetail",    "frGoodJTHdetail", "frGoodXFdetail",
+    "frGoodXFdetail1",    "frHYxiaofeiFx",  "frHyJiaobanDetail",
 };
 
 } // namespace
@@ -144,9 +143,9 @@ void TestReportTemplate::damagedFileGivesMessageAndEmptyReport_data()
                                    << QStringLiteral("geometry");
     QTest::newRow("huge height") << QByteArray(good).replace("\"height\": 10,", "\"height\": 1e308,")
                                  << QStringLiteral("超出范围");
-    QTest::newRow("margins too wide") << QByteArray(good).replace("\"margins\": [\n            10,",
-                                                                   "\"margins\": [\n            205,")
-                                      << QStringLiteral("页边距大于纸张");
+    QTest::newRow("margins too wide")
+        << QByteArray(good).replace("\"margins\": [\n            10,", "\"margins\": [\n            205,")
+        << QStringLiteral("页边距大于纸张");
     QTest::newRow("bad picture") << QByteArray(good).replace("\"name\": \"Head\",",
                                                              "\"name\": \"Head\", \"picture\": \"@@@\",")
                                  << QStringLiteral("图片数据已损坏");
@@ -166,7 +165,8 @@ void TestReportTemplate::damagedFileGivesMessageAndEmptyReport()
     QCOMPARE(env.mess().messages.size(), 1);
     QCOMPARE(env.mess().messages[0].kind, int(mkError));
     const QString text = env.mess().messages[0].text;
-    QVERIFY2(text.contains(templatePath(QStringLiteral("frBroken"))) && text.contains(reason), qPrintable(text));
+    QVERIFY2(text.contains(templatePath(QStringLiteral("frBroken"))) && text.contains(reason),
+             qPrintable(text));
     QVERIFY(r.reportTemplate().isEmpty());
     // Printing still shows an empty report.
     env.mess().clear();
@@ -244,7 +244,8 @@ void TestReportTemplate::shippedTemplatesLoadAndPrint()
         sets.push_back(fixtures::dataSet(names, rows));
         data.insert(it.key(), sets.back().get());
     }
-    const TPreparedReport p = prepareReport(t, data, [](const QString& v) { return QVariant(v + QStringLiteral("值")); });
+    const TPreparedReport p =
+        prepareReport(t, data, [](const QString& v) { return QVariant(v + QStringLiteral("值")); });
     QVERIFY(p.pageCount() >= 1);
     QStringList texts;
     for (int i = 0; i < p.pageCount(); ++i)

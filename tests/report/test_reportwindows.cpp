@@ -2,17 +2,15 @@
 // PrintGrid, DateRangeCaption, the preview, the designer and the report
 // manager, driven through the show hook without a blocking event loop.
 
-#include "reportfixtures.h"
-#include "testenv.h"
-
 #include "core/support.h"
-
 #include "core/ui_support.h"
 #include "report/TFrmReportManager.h"
 #include "report/TfrmReportDesigner.h"
 #include "report/TfrmReportPreview.h"
 #include "report/designitems.h"
 #include "report/reportprint.h"
+#include "reportfixtures.h"
+#include "testenv.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,7 +64,8 @@ void mouseDrag(QGraphicsView* view, const QPointF& fromScene, const QPointF& toS
     QApplication::sendEvent(vp, &press);
     for (int i = 1; i <= 4; ++i) {
         const QPoint p = from + (to - from) * i / 4;
-        QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(vp, &move);
     }
     QMouseEvent release(QEvent::MouseButtonRelease, to, vp->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
@@ -104,10 +103,10 @@ void TestReportWindows::dateRangeCaption_data()
     QTest::addColumn<QString>("caption");
     QTest::newRow("both ticked") << true << true << QStringLiteral("消费")
                                  << QStringLiteral("消费日期：自 2024年01月01日 至 2024年01月31日");
-    QTest::newRow("none, blank prefix") << false << false << QString()
-                                        << QStringLiteral("统计日期：自 启用系统 至 记帐最后一天");
-    QTest::newRow("prefix of blanks") << false << true << QStringLiteral("  ")
-                                      << QStringLiteral("统计日期：自 启用系统 至 2024年01月31日");
+    QTest::newRow("none, blank prefix")
+        << false << false << QString() << QStringLiteral("统计日期：自 启用系统 至 记帐最后一天");
+    QTest::newRow("prefix of blanks")
+        << false << true << QStringLiteral("  ") << QStringLiteral("统计日期：自 启用系统 至 2024年01月31日");
     QTest::newRow("from only") << true << false << QStringLiteral("兑换")
                                << QStringLiteral("兑换日期：自 2024年01月01日 至 记帐最后一天");
 }
@@ -164,8 +163,9 @@ void TestReportWindows::printReportUsesSharedVariableSourceWhileItsWindowLives()
 {
     TestEnv env(false);
     TReportTemplate t;
-    t.bands << fixtures::band(BandKind::ReportTitle, 8,
-                              {fixtures::text(QStringLiteral("D"), QRectF(0, 0, 150, 8), QStringLiteral("[memoDate]"))});
+    t.bands << fixtures::band(
+        BandKind::ReportTitle, 8,
+        {fixtures::text(QStringLiteral("D"), QRectF(0, 0, 150, 8), QStringLiteral("[memoDate]"))});
     QVERIFY(saveTemplateFile(t, templatePath(QStringLiteral("frXsrecDetail")), nullptr));
     const auto set = fixtures::members(1);
     ShowCapture shown;
@@ -207,13 +207,15 @@ void TestReportWindows::printGridPrintsVisibleColumnsTitleAndFooter()
     ShowCapture shown;
     PrintGrid(grid, QStringLiteral("工作日志列表"), 1, QStringLiteral("date"), QStringLiteral("第一班"));
     QCOMPARE(shown.count, 1);
-    const QString today = QStringLiteral("打印日期：") + QDate::currentDate().toString(QStringLiteral("yyyy年MM月dd日"));
-    QCOMPARE(shown.prepared.pageTexts(0),
-             (QStringList{QStringLiteral("\n工作日志列表\n"), QStringLiteral("第一班"), QStringLiteral("操作员"),
-                          QStringLiteral("操作类型"), QStringLiteral("金额"), QStringLiteral("admin"),
-                          QStringLiteral("操作员登录成功！"), QStringLiteral("￥1.50"), QStringLiteral("张三"),
-                          QStringLiteral("新增会员"), QStringLiteral("￥2.25"), QStringLiteral("合计"),
-                          QStringLiteral("￥3.75"), today}));
+    const QString today =
+        QStringLiteral("打印日期：") + QDate::currentDate().toString(QStringLiteral("yyyy年MM月dd日"));
+    QCOMPARE(
+        shown.prepared.pageTexts(0),
+        (QStringList{QStringLiteral("\n工作日志列表\n"), QStringLiteral("第一班"), QStringLiteral("操作员"),
+                     QStringLiteral("操作类型"), QStringLiteral("金额"), QStringLiteral("admin"),
+                     QStringLiteral("操作员登录成功！"), QStringLiteral("￥1.50"), QStringLiteral("张三"),
+                     QStringLiteral("新增会员"), QStringLiteral("￥2.25"), QStringLiteral("合计"),
+                     QStringLiteral("￥3.75"), today}));
     // Three title lines: empty, the title, empty.
     const TRenderItem& title = shown.prepared.pages[0].items[0];
     QCOMPARE(title.lines, (QStringList{QString(), QStringLiteral("工作日志列表"), QString()}));
@@ -225,8 +227,9 @@ void TestReportWindows::printGridPrintsVisibleColumnsTitleAndFooter()
 
 void TestReportWindows::printGridFitModes()
 {
-    const auto set = fixtures::dataSet({QStringLiteral("a"), QStringLiteral("b")},
-                                       {{QStringLiteral("短"), QStringLiteral("很长很长很长很长很长很长很长很长很长的内容")}});
+    const auto set = fixtures::dataSet(
+        {QStringLiteral("a"), QStringLiteral("b")},
+        {{QStringLiteral("短"), QStringLiteral("很长很长很长很长很长很长很长很长很长的内容")}});
     TGridPrint grid;
     grid.data = set.get();
     grid.columns = {{QStringLiteral("a"), QStringLiteral("甲"), 300, true, 0, {}, 0, {}},
@@ -261,7 +264,8 @@ void TestReportWindows::previewNavigatesSearchesAndExports()
 {
     TestEnv env(false);
     const auto set = fixtures::members(100);
-    const TPreparedReport prepared = prepareReport(fixtures::memberList(), {{QStringLiteral("frxDM"), set.get()}}, {});
+    const TPreparedReport prepared =
+        prepareReport(fixtures::memberList(), {{QStringLiteral("frxDM"), set.get()}}, {});
     TfrmReportPreview preview(prepared);
     QCOMPARE(preview.preparedReport().pageCount(), 3);
     auto action = [&preview](const char* name) { return preview.findChild<QAction*>(QLatin1String(name)); };
@@ -292,21 +296,23 @@ void TestReportWindows::previewNavigatesSearchesAndExports()
     // Exports ask for a file name and write the prepared report.
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("list"));
-    const auto oldDialogs = filedialogs::setHandler(
-        [&csv](const QString&, const QString&, const QString& filter, bool save) {
+    const auto oldDialogs =
+        filedialogs::setHandler([&csv](const QString&, const QString&, const QString& filter, bool save) {
             return save && filter.contains(QStringLiteral("*.csv")) ? csv : QString();
         });
     action("actExportCsv")->trigger();
     QFile f(csv + QStringLiteral(".csv"));
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(f.readAll()).startsWith(QStringLiteral("会员列表;1 / 3\n姓名\n会员001;1.00\n")));
+    QVERIFY(
+        QString::fromUtf8(f.readAll()).startsWith(QStringLiteral("会员列表;1 / 3\n姓名\n会员001;1.00\n")));
     // A cancelled file dialog writes nothing.
     action("actExportPdf")->trigger();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     filedialogs::setHandler(oldDialogs);
     // A file that cannot be written is reported.
     env.mess().clear();
-    QVERIFY(!preview.exportTo(TfrmReportPreview::ExportKind::Html, dir.filePath(QStringLiteral("none/a.html"))));
+    QVERIFY(
+        !preview.exportTo(TfrmReportPreview::ExportKind::Html, dir.filePath(QStringLiteral("none/a.html"))));
     QCOMPARE(env.mess().messages.size(), 1);
     QCOMPARE(env.mess().messages[0].kind, int(mkError));
 }
@@ -394,7 +400,8 @@ void TestReportWindows::designerEditsWithMouseUndoAndSavesRoundTrip()
     DesignReport(QStringLiteral("frGoodList"), goods.get());
     QCOMPARE(shown.count, 1);
     TReportTemplate loaded;
-    QCOMPARE(loadTemplateFile(templatePath(QStringLiteral("frGoodList")), &loaded, nullptr), LoadStatus::Loaded);
+    QCOMPARE(loadTemplateFile(templatePath(QStringLiteral("frGoodList")), &loaded, nullptr),
+             LoadStatus::Loaded);
     QCOMPARE(loaded.toJson(), designed.toJson());
     QVERIFY(loaded == designed);
     QVERIFY(env.mess().messages.isEmpty());
@@ -426,9 +433,8 @@ void TestReportWindows::designerInsertsFieldsAndPreviews()
     // Preview from the designer shows the rows.
     ShowCapture shown;
     designer.findChild<QAction*>(QStringLiteral("actPreview"))->trigger();
-    QCOMPARE(shown.prepared.pageTexts(0),
-             (QStringList{QStringLiteral("会员001"), QStringLiteral("1"), QStringLiteral("会员002"),
-                          QStringLiteral("1")}));
+    QCOMPARE(shown.prepared.pageTexts(0), (QStringList{QStringLiteral("会员001"), QStringLiteral("1"),
+                                                       QStringLiteral("会员002"), QStringLiteral("1")}));
     // Closing with changes asks whether to save; "no" leaves the file uncreated.
     env.mess().answers << maNo;
     designer.reject();
@@ -446,11 +452,12 @@ void TestReportWindows::reportManagerOpensChosenTemplate()
 {
     TestEnv env(false);
     TReportTemplate t;
-    t.bands << fixtures::band(BandKind::MasterData, 6,
-                              {fixtures::text(QStringLiteral("N"), QRectF(0, 0, 60, 6), QStringLiteral("[frxDM.\"F_name\"]")),
-                               fixtures::text(QStringLiteral("B"), QRectF(60, 0, 60, 6),
-                                              QStringLiteral("[frxDetail1.\"F_code\"]"))},
-                              QStringLiteral("frxMain"));
+    t.bands << fixtures::band(
+        BandKind::MasterData, 6,
+        {fixtures::text(QStringLiteral("N"), QRectF(0, 0, 60, 6), QStringLiteral("[frxDM.\"F_name\"]")),
+         fixtures::text(QStringLiteral("B"), QRectF(60, 0, 60, 6),
+                        QStringLiteral("[frxDetail1.\"F_code\"]"))},
+        QStringLiteral("frxMain"));
     for (const QString& n : {QStringLiteral("frMemXianqing"), QStringLiteral("frMemList")})
         QVERIFY(saveTemplateFile(t, templatePath(n), nullptr));
     const auto members = fixtures::members(2);
@@ -470,9 +477,8 @@ void TestReportWindows::reportManagerOpensChosenTemplate()
     // "当前会员统计列表" binds frxDM to the member list.
     manager.list()->setCurrentRow(1);
     preview->click();
-    QCOMPARE(shown.prepared.pageTexts(0),
-             (QStringList{QStringLiteral("会员001"), QStringLiteral("XF001"), QStringLiteral("会员002"),
-                          QStringLiteral("XF001")}));
+    QCOMPARE(shown.prepared.pageTexts(0), (QStringList{QStringLiteral("会员001"), QStringLiteral("XF001"),
+                                                       QStringLiteral("会员002"), QStringLiteral("XF001")}));
     // "当前会员档案详表" keeps the shared frxDM.
     manager.list()->setCurrentRow(0);
     preview->click();
