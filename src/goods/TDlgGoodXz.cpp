@@ -1,0 +1,230 @@
+#include "goods/TDlgGoodXz.h"
+
+#include "app/commands.h"
+#include "core/dataset.h"
+#include "core/dmdata.h"
+#include "core/grid/dbgrid.h"
+#include "core/grid/gridlayout.h"
+#include "goods/TfrmGoodEdit.h"
+#include "goods/TfrmGoodSet.h"
+#include "goods/goodsui.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+void addPopup(TDBGrid* grid, QDialog* owner, const QString& key)
+{
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* cols = new QAction(QStringLiteral("显示字段列表"), grid);
+    cols->setObjectName(QStringLiteral("pmColumns"));
+    QObject::connect(cols, &QAction::triggered, owner, [grid] { ChooseGridColumns(grid); });
+    auto* save = new QAction(QStringLiteral("保存当前设置"), grid);
+    save->setObjectName(QStringLiteral("pmSaveGrid"));
+    QObject::connect(save, &QAction::triggered, owner, [grid, key] { ConfirmSaveGridLayout(grid, key); });
+    grid->addAction(cols);
+    grid->addAction(save);
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void remember(const QString& code)
+{
+    dmData->ExecSql(QStringLiteral("insert into tempCode(F_code) values(?)"), {code});
+}
+} // namespace
+
+// ---------------------------------------------------------------- goods
+
+TDlgGoodXz::TDlgGoodXz(PickFn pickFn, QWidget* parent) : QDialog(parent), m_pick(std::move(pickFn)), m_set(new TDataSet(this))
+{
+    setObjectName(QStringLiteral("DlgGoodXz"));
+    setWindowTitle(QStringLiteral("货品选择"));
+    resize(780, 460);
+    auto* lay = new QVBoxLayout(this);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(QStringLiteral("按类别过滤："), this));
+    m_cmbType = new goodsui::TRefillCombo(this, QStringLiteral("cmbType"), &goodsui::categoryNames);
+    filter->addWidget(m_cmbType);
+    filter->addWidget(new QLabel(QStringLiteral("请输入商品的编号、名称或产地："), this));
+    m_edtSearch = new QLineEdit(this);
+    m_edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    filter->addWidget(m_edtSearch, 1);
+    auto* btnQuery = button(this, QStringLiteral("btnQuery"), QStringLiteral("查询"));
+    filter->addWidget(btnQuery);
+    lay->addLayout(filter);
+    m_grid = new TDBGrid(this);
+    m_grid->setObjectName(QStringLiteral("DBGridEh1"));
+    m_grid->setDataSet(m_set);
+    const QString money = goodsui::moneyFormat();
+    m_grid->setColumns({
+        TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
+        TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 120),
+        TGridColumn::make(QStringLiteral("F_type"), QStringLiteral("类别"), 80),
+        TGridColumn::make(QStringLiteral("F_spec"), QStringLiteral("规格"), 60),
+        TGridColumn::make(QStringLiteral("F_unit"), QStringLiteral("单位"), 40, TGridColumn::AlignCenter),
+        TGridColumn::make(QStringLiteral("F_address"), QStringLiteral("产地"), 80),
+        TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80, TGridColumn::AlignRight, money),
+        TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 70, TGridColumn::AlignRight,
+                          goodsui::amountFormat()),
+        TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("最低折扣"), 60, TGridColumn::AlignRight,
+                          QStringLiteral("0.00##")),
+        TGridColumn::make(QStringLiteral("F_mem"), QStringLiteral("备注"), 120),
+    });
+    addPopup(m_grid, this, QStringLiteral("dlggoodxz"));
+    lay->addWidget(m_grid, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = button(this, QStringLiteral("btnOk"), QStringLiteral("确定"));
+    auto* add = button(this, QStringLiteral("btnNew"), QStringLiteral("新增商品"));
+    auto* close = button(this, QStringLiteral("btnClose"), QStringLiteral("关闭"));
+    buttons->addWidget(ok);
+    buttons->addWidget(add);
+    buttons->addWidget(close);
+    lay->addLayout(buttons);
+    connect(btnQuery, &QPushButton::clicked, this, [this] { query(); });
+    connect(ok, &QPushButton::clicked, this, &TDlgGoodXz::pick);
+    connect(add, &QPushButton::clicked, this, &TDlgGoodXz::newGoods);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_grid, &TDBGrid::rowDoubleClicked, this, [this](int) { pick(); });
+
+    dmData->ExecSql(QStringLiteral("delete from tempCode"));
+    query();
+    LoadGridLayout(m_grid, QStringLiteral("dlggoodxz"));
+}
+
+void TDlgGoodXz::query(const QString& locateCode)
+{
+    QString sql = QStringLiteral("select * from t_goods where not(F_code in (select F_code from tempCode "
+                                 "where F_code is not null)) ");
+    QVariantList params;
+    const QString type = m_cmbType->currentText().trimmed();
+    if (!type.isEmpty()) {
+        sql += QStringLiteral("and F_type like ? escape '\\' ");
+        params << TfrmGoodSet::startsPattern(type);
+    }
+    const QString text = m_edtSearch->text().trimmed();
+    if (!text.isEmpty()) {
+        sql += QStringLiteral("and (F_code like ? escape '\\' or F_name like ? escape '\\' or F_address like ? "
+                              "escape '\\') ");
+        const QString p = TfrmGoodSet::containsPattern(text);
+        params << p << p << p;
+    }
+    sql += QStringLiteral(" order by F_code");
+    const int row = m_set->currentRow();
+    dmData->OpenQuery(sql, *m_set, params);
+    if (!locateCode.isEmpty())
+        m_set->locate(QStringLiteral("F_code"), locateCode);
+    else if (row > 0)
+        m_set->setCurrentRow(row);
+}
+
+void TDlgGoodXz::pick()
+{
+    if (m_set->isEmpty() || m_set->currentRow() < 0)
+        return;
+    const QString code = m_set->field(QStringLiteral("F_code")).toString();
+    if (m_pick)
+        m_pick(*m_set);
+    remember(code);
+    query();
+}
+
+void TDlgGoodXz::newGoods()
+{
+    TfrmGoodEdit dlg(TfrmGoodEdit::NewFromPicker, m_set, [this](const QString& code) { query(code); }, this);
+    commands::execDialog(dlg);
+}
+
+// ---------------------------------------------------------------- gifts
+
+TDLGgoodDHxz::TDLGgoodDHxz(PickFn pickFn, QWidget* parent)
+    : QDialog(parent), m_pick(std::move(pickFn)), m_set(new TDataSet(this))
+{
+    setObjectName(QStringLiteral("DLGgoodDHxz"));
+    setWindowTitle(QStringLiteral("兑换商品选择"));
+    resize(560, 420);
+    auto* lay = new QVBoxLayout(this);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(new QLabel(QStringLiteral("请输入商品的编号、名称或产地："), this));
+    m_edtSearch = new QLineEdit(this);
+    m_edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    filter->addWidget(m_edtSearch, 1);
+    auto* btnQuery = button(this, QStringLiteral("btnQuery"), QStringLiteral("查询"));
+    filter->addWidget(btnQuery);
+    lay->addLayout(filter);
+    m_grid = new TDBGrid(this);
+    m_grid->setObjectName(QStringLiteral("DBGridEh1"));
+    m_grid->setDataSet(m_set);
+    m_grid->setColumns({
+        TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
+        TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 140),
+        TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 80, TGridColumn::AlignRight,
+                          goodsui::amountFormat(), TGridColumn::FooterSum),
+        TGridColumn::make(QStringLiteral("F_jifen"), QStringLiteral("兑换积分"), 80, TGridColumn::AlignRight,
+                          goodsui::amountFormat(), TGridColumn::FooterSum),
+    });
+    addPopup(m_grid, this, QStringLiteral("dlggooddhxz"));
+    lay->addWidget(m_grid, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = button(this, QStringLiteral("btnOk"), QStringLiteral("确定"));
+    auto* add = button(this, QStringLiteral("btnNew"), QStringLiteral("新增商品"));
+    auto* close = button(this, QStringLiteral("btnClose"), QStringLiteral("关闭"));
+    buttons->addWidget(ok);
+    buttons->addWidget(add);
+    buttons->addWidget(close);
+    lay->addLayout(buttons);
+    connect(btnQuery, &QPushButton::clicked, this, &TDLGgoodDHxz::query);
+    connect(ok, &QPushButton::clicked, this, &TDLGgoodDHxz::pick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_grid, &TDBGrid::rowDoubleClicked, this, [this](int) { pick(); });
+
+    dmData->ExecSql(QStringLiteral("delete from tempCode"));
+    query();
+}
+
+void TDLGgoodDHxz::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_layoutLoaded) {
+        m_layoutLoaded = true;
+        LoadGridLayout(m_grid, QStringLiteral("dlggooddhxz"));
+    }
+}
+
+void TDLGgoodDHxz::query()
+{
+    QString sql = QStringLiteral("select * from T_goodDH where not(F_code in (select F_code from tempCode "
+                                 "where F_code is not null)) ");
+    QVariantList params;
+    const QString text = m_edtSearch->text().trimmed();
+    if (!text.isEmpty()) {
+        sql += QStringLiteral("and (F_code like ? escape '\\' or F_name like ? escape '\\') ");
+        const QString p = TfrmGoodSet::containsPattern(text);
+        params << p << p;
+    }
+    sql += QStringLiteral(" order by F_code");
+    dmData->OpenQuery(sql, *m_set, params);
+}
+
+void TDLGgoodDHxz::pick()
+{
+    if (m_set->isEmpty() || m_set->currentRow() < 0)
+        return;
+    const QString code = m_set->field(QStringLiteral("F_code")).toString();
+    if (m_pick)
+        m_pick(*m_set);
+    remember(code);
+    query();
+}
