@@ -853,6 +853,10 @@ void TFrmMain::RefreshMemberList()
     sql += QStringLiteral(" order by F_ID");
     m_memberSql = sql;
     m_memberParams = params;
+    // A new list comes in the order of its statement; sorting by a title
+    // applies to the rows loaded.
+    m_gridMember->clearSortMark();
+    m_qryMember->resetSort();
     dmData->OpenQuery(sql, *m_qryMember, params);
     OpenDetailQueries(false);
     m_lblCount->setText(QStringLiteral("会员总数： ") + QString::number(m_qryMember->recordCount()) +

@@ -66,6 +66,9 @@ public:
     // (a trailing comma is allowed). Unknown fields are ignored.
     void sort(const QString& expr);
     QString sortExpression() const { return m_sortExpr; }
+    // Forgets the sort before the next open, which then keeps the order of
+    // the statement.
+    void resetSort() { m_sortExpr.clear(); }
 
     // Sum of a numeric column over all rows.
     double sum(int col) const;
