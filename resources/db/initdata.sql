@@ -198,3 +198,12 @@ INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F
 INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('dhrecedit','F_dhJF','单位积分',70,1,0,3,2,',0.####;-,0.####','',2);
 INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('dhrecedit','F_totalJF','兑换积分',80,1,0,4,2,',0.####;-,0.####','',2);
 INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('dhrecedit','F_Mem','备注',120,1,0,5,0,'','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset1','F_code','编号',80,1,1,0,0,'','合计',1);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset1','F_name','会员卡级别',140,1,1,1,0,'','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset1','F_rate','折扣率',80,1,1,2,2,'0.####','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset1','F_begin','积分区间(上)',100,1,1,3,2,',0.##','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset1','F_end','积分区间(下)',100,1,1,4,2,',0.##','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset2','F_code','编号',80,1,1,0,0,'','合计',1);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset2','F_name','名称',140,1,1,1,0,'','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset2','F_type','优惠种类',110,1,1,2,0,'','',0);
+INSERT INTO cfg_Grid(F_name,F_fieldname,F_caption,F_width,F_visible,F_readonly,F_order,F_alignment,F_displayFormat,F_footerValue,F_footerType) VALUES ('hycardset2','F_memo1','优惠说明',300,1,1,3,0,'','',0);
