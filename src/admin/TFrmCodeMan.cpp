@@ -182,6 +182,7 @@ TFrmCodeMan::TFrmCodeMan(QWidget* parent)
     m_grid->setItemDelegate(m_delegate);
     m_rateGrid->setItemDelegate(m_rateDelegate);
     for (TDBGrid* g : {m_grid, m_rateGrid}) {
+        g->installEventFilter(this);
         g->setDataSet(m_list);
         g->setReadOnly(true);
         g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -331,6 +332,12 @@ void TFrmCodeMan::addRow()
     if (!command(QStringLiteral("actAdd"))->isEnabled())
         return;
     setEditing(true);
+    appendRow();
+}
+
+void TFrmCodeMan::appendRow()
+{
+    commitEditor();
     QVector<QVariantList> rows;
     for (int r = 0; r < m_list->recordCount(); ++r) {
         QVariantList row;
@@ -349,6 +356,22 @@ void TFrmCodeMan::addRow()
         g->setFocus();
         g->edit(index);
     }
+}
+
+bool TFrmCodeMan::eventFilter(QObject* obj, QEvent* e)
+{
+    // While editing, moving down from the last row appends a new one, as in
+    // any list that is being filled in.
+    if (m_editing && e->type() == QEvent::KeyPress && (obj == m_grid || obj == m_rateGrid)) {
+        auto* ke = static_cast<QKeyEvent*>(e);
+        const int last = m_list->recordCount() - 1;
+        if (ke->key() == Qt::Key_Down && ke->modifiers() == Qt::NoModifier && m_list->currentRow() == last &&
+            !valueText(last).trimmed().isEmpty()) {
+            appendRow();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obj, e);
 }
 
 void TFrmCodeMan::editRows()

@@ -42,7 +42,7 @@ public:
     QLabel* statusPanel(int index) const;
 
     // The tool-bar commands.
-    void addRow();     // "新增"
+    void addRow();     // "新增"; Down on the last row adds more while editing
     void editRows();   // "修改"
     void deleteRow();  // "删除"
     bool save();       // "保存"
@@ -52,9 +52,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* obj, QEvent* e) override;
 
 private:
     void openList();
+    void appendRow();
     void setEditing(bool on);
     void commitEditor();
     QString valueField() const;
