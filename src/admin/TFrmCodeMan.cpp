@@ -150,12 +150,14 @@ TFrmCodeMan::TFrmCodeMan(QWidget* parent)
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    tool("actAdd", QStringLiteral("新增"), QStyle::SP_FileIcon, &TFrmCodeMan::addRow, QKeySequence(Qt::CTRL | Qt::Key_A));
+    tool("actAdd", QStringLiteral("新增"), QStyle::SP_FileIcon, &TFrmCodeMan::addRow,
+         QKeySequence(Qt::CTRL | Qt::Key_A));
     tool("actEdit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView, &TFrmCodeMan::editRows,
          QKeySequence(Qt::CTRL | Qt::Key_E));
     tool("actDelete", QStringLiteral("删除"), QStyle::SP_TrashIcon, &TFrmCodeMan::deleteRow,
          QKeySequence(Qt::Key_Delete));
-    auto* save = m_toolBar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("保存"));
+    auto* save =
+        m_toolBar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("保存"));
     save->setObjectName(QStringLiteral("actSave"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { this->save(); });
@@ -164,7 +166,8 @@ TFrmCodeMan::TFrmCodeMan(QWidget* parent)
     tool("actPrint", QStringLiteral("打印"), QStyle::SP_FileDialogContentsView, &TFrmCodeMan::printList);
     tool("actRefresh", QStringLiteral("刷新"), QStyle::SP_BrowserReload, &TFrmCodeMan::refresh);
     m_toolBar->addSeparator();
-    auto* quit = m_toolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("退出"));
+    auto* quit =
+        m_toolBar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("退出"));
     quit->setObjectName(QStringLiteral("actExit"));
     connect(quit, &QAction::triggered, this, &QDialog::reject);
 
@@ -188,9 +191,8 @@ TFrmCodeMan::TFrmCodeMan(QWidget* parent)
         g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     }
-    m_rateGrid->setColumns(
-        {TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("消费积分"), 200, TGridColumn::AlignRight,
-                           kRateFormat)});
+    m_rateGrid->setColumns({TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("消费积分"), 200,
+                                              TGridColumn::AlignRight, kRateFormat)});
     m_rateGrid->setVisible(false);
 
     m_status->setObjectName(QStringLiteral("StatusBar1"));
@@ -217,8 +219,8 @@ TFrmCodeMan::TFrmCodeMan(QWidget* parent)
     resize(520, 460);
 
     connect(m_list, &TDataSet::currentRowChanged, this, [this](int row) {
-        m_panels.at(0)->setText(row >= 0 ? QStringLiteral("第 ") + QString::number(row + 1) + QStringLiteral(" 条")
-                                         : QString());
+        m_panels.at(0)->setText(
+            row >= 0 ? QStringLiteral("第 ") + QString::number(row + 1) + QStringLiteral(" 条") : QString());
         m_panels.at(1)->setText(QStringLiteral("共 ") + QString::number(m_list->recordCount()) +
                                 QStringLiteral(" 条"));
     });
@@ -277,7 +279,8 @@ void TFrmCodeMan::setPage(int page)
     }
     const bool rates = kind() == kRateKind;
     if (!rates)
-        m_grid->setColumns({TGridColumn::make(QStringLiteral("F_Name"), pages().at(page).caption.trimmed(), 300)});
+        m_grid->setColumns(
+            {TGridColumn::make(QStringLiteral("F_Name"), pages().at(page).caption.trimmed(), 300)});
     m_grid->setVisible(!rates);
     m_rateGrid->setVisible(rates);
     openList();
@@ -288,9 +291,10 @@ void TFrmCodeMan::openList()
     TDataSet read;
     QVector<QVariantList> rows;
     m_loaded.clear();
-    if (dmData->OpenQuery(QStringLiteral("Select F_ID,F_Name,F_type,F_LinkName,F_rate From t_code where F_type = ? "
-                                         "order by F_ID"),
-                          read, {kind()})) {
+    if (dmData->OpenQuery(
+            QStringLiteral("Select F_ID,F_Name,F_type,F_LinkName,F_rate From t_code where F_type = ? "
+                           "order by F_ID"),
+            read, {kind()})) {
         read.fetchAll();
         for (int r = 0; r < read.recordCount(); ++r) {
             QVariantList row;
@@ -389,9 +393,9 @@ void TFrmCodeMan::editRows()
 
 QString TFrmCodeMan::rowProblem() const
 {
-    const int nameWidth = dmData ? database::columnWidth(dmData->ADOcnn(), QStringLiteral("t_code"),
-                                                         QStringLiteral("F_Name"))
-                                 : 0;
+    const int nameWidth =
+        dmData ? database::columnWidth(dmData->ADOcnn(), QStringLiteral("t_code"), QStringLiteral("F_Name"))
+               : 0;
     if (nameWidth <= 0 || kind() == kRateKind)
         return {};
     for (int r = 0; r < m_list->recordCount(); ++r)
@@ -442,8 +446,8 @@ bool TFrmCodeMan::save()
             continue;
         }
         kept << id;
-        const auto old = std::find_if(m_loaded.cbegin(), m_loaded.cend(),
-                                      [&id](const Row& row) { return row.id == id; });
+        const auto old =
+            std::find_if(m_loaded.cbegin(), m_loaded.cend(), [&id](const Row& row) { return row.id == id; });
         if (old != m_loaded.cend() && old->name == name && sameRate(old->rate, rate))
             continue;
         run(QStringLiteral("update t_code set F_Name = ?,F_type = ?,F_rate = ? where F_ID = ?"),
@@ -481,8 +485,8 @@ void TFrmCodeMan::deleteRow()
         return;
     }
     const int row = std::max(m_list->currentRow(), 0);
-    const QString question = QStringLiteral("真的要删除 \"") + pages().at(m_page).caption + QStringLiteral("\"") +
-                             valueText(row) + QStringLiteral("吗？");
+    const QString question = QStringLiteral("真的要删除 \"") + pages().at(m_page).caption +
+                             QStringLiteral("\"") + valueText(row) + QStringLiteral("吗？");
     if (ShowMess(question, mkQuestion) == maNo)
         return;
     if (dmData->DeleteById(QStringLiteral("t_code"), m_list->value(row, QStringLiteral("F_ID"))))

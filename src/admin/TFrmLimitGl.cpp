@@ -32,8 +32,9 @@ int declaredWidth(const QString& table, const QString& column, int fallback)
 } // namespace
 
 TFrmLimitGl::TFrmLimitGl(Mode mode, const QVariant& operatorId, QWidget* parent)
-    : QDialog(parent), m_mode(mode), m_id(operatorId), m_cbName(new QComboBox(this)), m_edPassword(new QLineEdit(this)),
-      m_edConfirm(new QLineEdit(this)), m_memDescription(new QPlainTextEdit(this)), m_lstLimits(new QListWidget(this)),
+    : QDialog(parent), m_mode(mode), m_id(operatorId), m_cbName(new QComboBox(this)),
+      m_edPassword(new QLineEdit(this)), m_edConfirm(new QLineEdit(this)),
+      m_memDescription(new QPlainTextEdit(this)), m_lstLimits(new QListWidget(this)),
       m_chkDisabled(new QCheckBox(QStringLiteral("用户禁用"), this))
 {
     setObjectName(QStringLiteral("FrmLimitGl"));
@@ -62,8 +63,8 @@ TFrmLimitGl::TFrmLimitGl(Mode mode, const QVariant& operatorId, QWidget* parent)
     m_lstLimits->setMinimumSize(360, 260);
     m_lstLimits->viewport()->installEventFilter(this);
     for (const QString& name :
-         dmData->comboItems(QStringLiteral("select F_name from Limits where F_flag = ") + dmData->dialect().trueLiteral() +
-                            QStringLiteral(" order by F_ID"))) {
+         dmData->comboItems(QStringLiteral("select F_name from Limits where F_flag = ") +
+                            dmData->dialect().trueLiteral() + QStringLiteral(" order by F_ID"))) {
         auto* item = new QListWidgetItem(name, m_lstLimits);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);
@@ -85,8 +86,8 @@ TFrmLimitGl::TFrmLimitGl(Mode mode, const QVariant& operatorId, QWidget* parent)
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
     // Enter moves to the next field, except in the description.
-    for (QWidget* w : std::initializer_list<QWidget*>{m_cbName, m_cbName->lineEdit(), m_edPassword, m_edConfirm,
-                                                      m_chkDisabled})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_cbName, m_cbName->lineEdit(), m_edPassword,
+                                                      m_edConfirm, m_chkDisabled})
         w->installEventFilter(this);
 
     auto* form = new QGridLayout;
@@ -203,14 +204,16 @@ bool TFrmLimitGl::save()
         return refuse(QStringLiteral("操作员名称不能为空！"), m_cbName);
     const int nameWidth = declaredWidth(QStringLiteral("OperList"), QStringLiteral("F_Name"), 50);
     if (name.size() > nameWidth)
-        return refuse(QStringLiteral("操作员名称不能超过 ") + QString::number(nameWidth) + QStringLiteral(" 个字符！"),
+        return refuse(QStringLiteral("操作员名称不能超过 ") + QString::number(nameWidth) +
+                          QStringLiteral(" 个字符！"),
                       m_cbName);
     if (m_edConfirm->text() != m_edPassword->text())
         return refuse(QStringLiteral("验正码不正确，请重新确认输入！"), m_edConfirm);
     const QString stored = SavePass(m_edPassword->text());
     if (stored.size() > declaredWidth(QStringLiteral("OperList"), QStringLiteral("F_PassWord"), 255))
         return refuse(QStringLiteral("密码太长，请输入较短的密码！"), m_edPassword);
-    const int existing = dmData->QueryInt(QStringLiteral("Select F_ID from OperList Where F_Name = ? "), {name});
+    const int existing =
+        dmData->QueryInt(QStringLiteral("Select F_ID from OperList Where F_Name = ? "), {name});
     if (existing > 0 && (m_mode == New || existing != m_id.toInt()))
         return refuse(QStringLiteral("操作员名称重复，请重新输入！"), m_cbName);
 
@@ -231,7 +234,8 @@ bool TFrmLimitGl::save()
     const QString description = m_memDescription->toPlainText();
     const bool disabled = m_chkDisabled->isChecked();
     if (m_mode == New)
-        run(QStringLiteral("Insert into OperList(F_Name,F_password,F_mem,F_flag,F_xtFlag) Values(?,?,?,?,?) "),
+        run(QStringLiteral(
+                "Insert into OperList(F_Name,F_password,F_mem,F_flag,F_xtFlag) Values(?,?,?,?,?) "),
             {name, stored, description, disabled, false});
     else
         run(QStringLiteral("Update OperList Set F_Name = ?,F_Password = ?, F_mem = ?,F_Flag = ?,F_xtFlag = ? "
@@ -250,6 +254,9 @@ bool TFrmLimitGl::save()
         return false;
     }
 
+    // An operator who renamed himself goes on under the new name.
+    if (m_mode == Edit && m_loadedName.trimmed().compare(dmData->CurrentOperator, Qt::CaseInsensitive) == 0)
+        dmData->CurrentOperator = name;
     emit saved(name);
     if (m_mode == New) {
         clearFields();

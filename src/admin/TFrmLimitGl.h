@@ -17,7 +17,11 @@ class TFrmLimitGl : public QDialog
 {
     Q_OBJECT
 public:
-    enum Mode { New, Edit };
+    enum Mode
+    {
+        New,
+        Edit
+    };
 
     // Mode edit loads the operator with the id.
     TFrmLimitGl(Mode mode, const QVariant& operatorId = QVariant(), QWidget* parent = nullptr);

@@ -46,8 +46,8 @@ void showResult(const classtree::Result& r)
 } // namespace
 
 TFrmTreeCodeMan::TFrmTreeCodeMan(const QString& kind, bool pickMode, QWidget* parent)
-    : QDialog(parent), m_kind(kind), m_pickMode(pickMode), m_tree(new QTreeWidget(this)), m_popup(new QMenu(this)),
-      m_status(new QStatusBar(this)), m_statusText(new QLabel(this))
+    : QDialog(parent), m_kind(kind), m_pickMode(pickMode), m_tree(new QTreeWidget(this)),
+      m_popup(new QMenu(this)), m_status(new QStatusBar(this)), m_statusText(new QLabel(this))
 {
     setObjectName(QStringLiteral("FrmTreeCodeMan"));
     setWindowTitle(classtree::windowCaption(kind));
@@ -131,14 +131,15 @@ TFrmTreeCodeMan::TFrmTreeCodeMan(const QString& kind, bool pickMode, QWidget* pa
     resize(480, 420);
 
     // The root takes neither renaming nor deletion.
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this, btnDelete, btnEdit](QTreeWidgetItem* current) {
-        const bool cls = current && !isRoot(current);
-        m_actEdit->setEnabled(cls);
-        m_actDelete->setEnabled(cls);
-        btnEdit->setEnabled(cls);
-        btnDelete->setEnabled(cls);
-        updateStatus();
-    });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this,
+            [this, btnDelete, btnEdit](QTreeWidgetItem* current) {
+                const bool cls = current && !isRoot(current);
+                m_actEdit->setEnabled(cls);
+                m_actDelete->setEnabled(cls);
+                btnEdit->setEnabled(cls);
+                btnDelete->setEnabled(cls);
+                updateStatus();
+            });
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (!m_pickMode)
             return;
@@ -162,8 +163,9 @@ QTreeWidgetItem* TFrmTreeCodeMan::selected() const
 void TFrmTreeCodeMan::updateStatus()
 {
     const TreeNodeData d = nodeData(selected());
-    m_statusText->setText(selected() ? QStringLiteral("编号：") + d.code + QStringLiteral("    路径：") + d.likeCode
-                                     : QString());
+    m_statusText->setText(selected()
+                              ? QStringLiteral("编号：") + d.code + QStringLiteral("    路径：") + d.likeCode
+                              : QString());
 }
 
 bool TFrmTreeCodeMan::selectPath(const QString& path)
@@ -298,9 +300,10 @@ void TFrmTreeCodeMan::deleteNode()
     if (!node || isRoot(node))
         return;
     const TreeNodeData d = nodeData(node);
-    const QString question = node->childCount() == 0
-                                 ? QStringLiteral("真的要删除当前节点 “") + d.code + d.name + QStringLiteral("” 吗？")
-                                 : QStringLiteral("此节点包含有子节点，真的要删除所有的子节点吗？");
+    const QString question =
+        node->childCount() == 0
+            ? QStringLiteral("真的要删除当前节点 “") + d.code + d.name + QStringLiteral("” 吗？")
+            : QStringLiteral("此节点包含有子节点，真的要删除所有的子节点吗？");
     if (ShowMess(question, mkQuestion) != maYes)
         return;
     if (!classtree::deleteClass(m_kind, d.code))
@@ -308,7 +311,8 @@ void TFrmTreeCodeMan::deleteNode()
     QTreeWidgetItem* parent = node->parent();
     const int index = parent->indexOfChild(node);
     delete parent->takeChild(index);
-    QTreeWidgetItem* next = parent->childCount() == 0 ? parent : parent->child(std::min(index, parent->childCount() - 1));
+    QTreeWidgetItem* next =
+        parent->childCount() == 0 ? parent : parent->child(std::min(index, parent->childCount() - 1));
     m_tree->setCurrentItem(next);
 }
 

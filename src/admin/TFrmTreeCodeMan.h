@@ -31,11 +31,11 @@ public:
     QString chosenPath() const;
 
     // The commands of the window.
-    void addSibling();   // "添加同类(&A)"
-    void addChild();     // "添加子类(&C)"
-    void renameNode();   // "修    改"
-    void deleteNode();   // "删除(包含子类)"
-    void confirmPick();  // "确定" in pick mode
+    void addSibling();  // "添加同类(&A)"
+    void addChild();    // "添加子类(&C)"
+    void renameNode();  // "修    改"
+    void deleteNode();  // "删除(包含子类)"
+    void confirmPick(); // "确定" in pick mode
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

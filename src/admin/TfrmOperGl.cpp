@@ -28,7 +28,8 @@ bool isAdmin(const QString& name)
 
 TfrmOperGl::TfrmOperGl(QWidget* parent)
     : QDialog(parent), m_list(new TDataSet(this)), m_grid(new TDBGrid(this)),
-      m_memDescription(new QPlainTextEdit(this)), m_chkShowDisabled(new QCheckBox(QStringLiteral("显示禁用操作员"), this))
+      m_memDescription(new QPlainTextEdit(this)),
+      m_chkShowDisabled(new QCheckBox(QStringLiteral("显示禁用操作员"), this))
 {
     setObjectName(QStringLiteral("frmOperGl"));
     setWindowTitle(QStringLiteral("操作员权限管理"));
@@ -93,13 +94,15 @@ void TfrmOperGl::openList(const QString& name)
     m_list->fetchAll();
     if (!name.isEmpty()) {
         for (int r = 0; r < m_list->recordCount(); ++r)
-            if (m_list->value(r, QStringLiteral("F_Name")).toString().compare(name, Qt::CaseInsensitive) == 0) {
+            if (m_list->value(r, QStringLiteral("F_Name")).toString().compare(name, Qt::CaseInsensitive) ==
+                0) {
                 m_list->setCurrentRow(r);
                 break;
             }
     }
     const int row = m_list->currentRow();
-    m_memDescription->setPlainText(row >= 0 ? m_list->value(row, QStringLiteral("F_Mem")).toString() : QString());
+    m_memDescription->setPlainText(row >= 0 ? m_list->value(row, QStringLiteral("F_Mem")).toString()
+                                            : QString());
 }
 
 QString TfrmOperGl::currentName() const
@@ -138,7 +141,8 @@ void TfrmOperGl::deleteOperator()
         ShowMess(QStringLiteral("此用户为系统默认用户，不能删除！"), mkError);
         return;
     }
-    if (ShowMess(QStringLiteral("真的要删除当前操作员 \"") + name + QStringLiteral("\" 吗？"), mkQuestion) != maYes)
+    if (ShowMess(QStringLiteral("真的要删除当前操作员 \"") + name + QStringLiteral("\" 吗？"), mkQuestion) !=
+        maYes)
         return;
     // The operator goes together with its grants, so that a later operator
     // of the same name does not inherit them.

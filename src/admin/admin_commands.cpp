@@ -52,8 +52,9 @@ void wireAdminCommands(TFrmMain* main)
     });
 
     // The class button of the caption dialog picks a member class.
-    griddialogs::setClassPicker(
-        [](QWidget* parent, const QString& text) { return PickClass(parent, QStringLiteral("memtype"), text); });
+    griddialogs::setClassPicker([](QWidget* parent, const QString& text) {
+        return PickClass(parent, QStringLiteral("memtype"), text);
+    });
 
     wireLater(main, "act501", QStringLiteral("导入会员资料"));
     wireLater(main, "act506", QStringLiteral("导入商品资料"));

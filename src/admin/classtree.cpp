@@ -76,7 +76,8 @@ Result insertClass(const QString& kind, const QString& code, int mode, const QSt
     if (!tx.active())
         return failed();
     QSqlQuery q(dmData->ADOcnn());
-    if (!exec(q, QStringLiteral("select count(*) from t_treecode where F_flag = ? and F_likecode = ?"), {kind, path}) ||
+    if (!exec(q, QStringLiteral("select count(*) from t_treecode where F_flag = ? and F_likecode = ?"),
+              {kind, path}) ||
         !q.next())
         return failed();
     if (q.value(0).toInt() > 0)
@@ -99,8 +100,9 @@ Result insertClass(const QString& kind, const QString& code, int mode, const QSt
 
 QString windowCaption(const QString& kind)
 {
-    return kind.compare(QStringLiteral("goodtype"), Qt::CaseInsensitive) == 0 ? QStringLiteral("商品类型资料")
-                                                                              : QStringLiteral("会员类型资料");
+    return kind.compare(QStringLiteral("goodtype"), Qt::CaseInsensitive) == 0
+               ? QStringLiteral("商品类型资料")
+               : QStringLiteral("会员类型资料");
 }
 
 QString rootCaption(const QString& kind)
@@ -129,19 +131,21 @@ QString nameProblem(const QString& kind, const QString& name, const QString& pat
     return pathProblem(kind, path);
 }
 
-Result addClass(const QString& kind, const QString& parentCode, const QString& parentPath, const QString& name)
+Result addClass(const QString& kind, const QString& parentCode, const QString& parentPath,
+                const QString& name)
 {
     const QString code = parentCode == QLatin1String("000") ? QString() : parentCode;
     return insertClass(kind, code, 2, parentPath, name);
 }
 
-Result addSibling(const QString& kind, const QString& siblingCode, const QString& parentPath, const QString& name)
+Result addSibling(const QString& kind, const QString& siblingCode, const QString& parentPath,
+                  const QString& name)
 {
     return insertClass(kind, siblingCode, 1, parentPath, name);
 }
 
-Result renameClass(const QString& kind, const QString& code, const QString& oldPath, const QString& parentPath,
-                   const QString& typedName)
+Result renameClass(const QString& kind, const QString& code, const QString& oldPath,
+                   const QString& parentPath, const QString& typedName)
 {
     const QString name = typedName.trimmed();
     const QString newPath = childPath(parentPath, name);
@@ -154,7 +158,9 @@ Result renameClass(const QString& kind, const QString& code, const QString& oldP
     if (!tx.active())
         return failed();
     QSqlQuery q(dmData->ADOcnn());
-    if (!exec(q, QStringLiteral("select F_code,F_name,F_likecode from t_treecode where F_flag = ? order by F_code"),
+    if (!exec(q,
+              QStringLiteral(
+                  "select F_code,F_name,F_likecode from t_treecode where F_flag = ? order by F_code"),
               {kind}))
         return failed();
 
@@ -186,11 +192,13 @@ Result renameClass(const QString& kind, const QString& code, const QString& oldP
     q.finish();
 
     if (!exec(q,
-              QStringLiteral("update t_treecode set F_name = ?,F_likeCode = ? where (F_code = ? and F_flag = ?) "),
+              QStringLiteral(
+                  "update t_treecode set F_name = ?,F_likeCode = ? where (F_code = ? and F_flag = ?) "),
               {name, newPath, code, kind}))
         return failed();
     for (const auto& [rowCode, path] : std::as_const(changes))
-        if (!exec(q, QStringLiteral("update t_treecode set F_likeCode = ? where (F_code = ? and F_flag = ?) "),
+        if (!exec(q,
+                  QStringLiteral("update t_treecode set F_likeCode = ? where (F_code = ? and F_flag = ?) "),
                   {path, rowCode, kind}))
             return failed();
 

@@ -23,7 +23,13 @@ QString nameProblem(const QString& kind, const QString& name, const QString& pat
 // Outcome of a change of the tree; the message says why it was refused.
 struct Result
 {
-    enum Status { Done, Unchanged, Refused, Failed };
+    enum Status
+    {
+        Done,
+        Unchanged,
+        Refused,
+        Failed
+    };
     Status status = Failed;
     QString message;
     QString code; // code of the class added
@@ -33,14 +39,16 @@ struct Result
 // or "000" for the root) or beside the class `siblingOf`. The code is taken
 // inside the writing transaction, so two copies of the program never take
 // the same one.
-Result addClass(const QString& kind, const QString& parentCode, const QString& parentPath, const QString& name);
-Result addSibling(const QString& kind, const QString& siblingCode, const QString& parentPath, const QString& name);
+Result addClass(const QString& kind, const QString& parentCode, const QString& parentPath,
+                const QString& name);
+Result addSibling(const QString& kind, const QString& siblingCode, const QString& parentPath,
+                  const QString& name);
 
 // Renames the class and rewrites, in one transaction, the paths of every
 // class below it and, for member classes, the class of every member filed
 // under it or below it.
-Result renameClass(const QString& kind, const QString& code, const QString& oldPath, const QString& parentPath,
-                   const QString& name);
+Result renameClass(const QString& kind, const QString& code, const QString& oldPath,
+                   const QString& parentPath, const QString& name);
 
 // Deletes the class with all classes below it.
 bool deleteClass(const QString& kind, const QString& code);

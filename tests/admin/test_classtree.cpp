@@ -95,10 +95,11 @@ private slots:
         QCOMPARE(nodeOf(dlg.tree()->currentItem()).code, QStringLiteral("002"));
         QVERIFY(dlg.selectCode("002"));
         dlg.addChild();
-        QCOMPARE(names.titles, (QStringList{"添加 000 会员类型 子类", "添加 001 Retail 同类", "添加 002 Service 子类"}));
+        QCOMPARE(names.titles,
+                 (QStringList{"添加 000 会员类型 子类", "添加 001 Retail 同类", "添加 002 Service 子类"}));
         QCOMPARE(treeRows(env), (QMap<QString, QString>{{"001", "Retail|\\\\Retail"},
-                                                         {"002", "Service|\\\\Service"},
-                                                         {"002001", "Food|\\\\Service\\Food"}}));
+                                                        {"002", "Service|\\\\Service"},
+                                                        {"002001", "Food|\\\\Service\\Food"}}));
         QCOMPARE(dlg.tree()->currentItem()->parent()->text(0), QStringLiteral("Service"));
 
         // The root takes no siblings; a cancelled name adds nothing.
@@ -145,7 +146,7 @@ private slots:
         };
         member("M1", "\\\\Retail");
         member("M2", "\\\\Retail\\Drink\\Tea");
-        member("M3", "\\\\RetailX");      // another class that merely starts alike
+        member("M3", "\\\\RetailX");       // another class that merely starts alike
         member("M4", "\\\\Other\\Retail"); // and one with the name further down
         TFrmTreeCodeMan dlg(QStringLiteral("memtype"), false);
         CaptionAnswers names({"Shop"});
@@ -159,7 +160,9 @@ private slots:
         QCOMPARE(rows.value("001002001"), QStringLiteral("Tea|\\\\Shop\\Drink\\Tea"));
         QCOMPARE(rows.value("002"), QStringLiteral("Other|\\\\Other"));
         const auto type = [&env](const char* card) {
-            return env.value(QStringLiteral("select F_type from t_member where F_hycode=?"), {QString::fromUtf8(card)})
+            return env
+                .value(QStringLiteral("select F_type from t_member where F_hycode=?"),
+                       {QString::fromUtf8(card)})
                 .toString();
         };
         QCOMPARE(type("M1"), QStringLiteral("\\\\Shop"));
@@ -184,7 +187,8 @@ private slots:
     {
         TestEnv env;
         exampleTree(env);
-        env.exec(QStringLiteral("insert into t_member(F_hycode,F_name,F_type) values('M1','m','\\\\Retail\\Food')"));
+        env.exec(QStringLiteral(
+            "insert into t_member(F_hycode,F_name,F_type) values('M1','m','\\\\Retail\\Food')"));
         env.exec("create trigger nomember before update on t_member begin select raise(abort,'no'); end");
         const auto before = treeRows(env);
         TFrmTreeCodeMan dlg(QStringLiteral("memtype"), false);
@@ -231,14 +235,15 @@ private slots:
         QTest::newRow("quotes") << QStringLiteral("O'Brien \"VIP\"") << QString();
         QTest::newRow("percent and underscore") << QStringLiteral("100%_金卡") << QString();
         QTest::newRow("backslash") << QStringLiteral("A\\B")
-                                   << QStringLiteral("类别名称中不能含有“\\”字符，它用来分隔类别的各级名称！");
-        QTest::newRow("200 characters") << QString(200, QLatin1Char('x'))
-                                        << QStringLiteral("类别名称不能超过 50 个字符！");
+                                   << QStringLiteral(
+                                          "类别名称中不能含有“\\”字符，它用来分隔类别的各级名称！");
+        QTest::newRow("200 characters")
+            << QString(200, QLatin1Char('x')) << QStringLiteral("类别名称不能超过 50 个字符！");
         QTest::newRow("path too long for the members")
             << QString(49, QChar(0x4F1A))
             << QStringLiteral("会员类别的完整路径不能超过 50 个字符，请使用较短的类别名称！");
-        QTest::newRow("existing name") << QStringLiteral("other")
-                                       << QStringLiteral("同一级别中已有名为“other”的类别，请重新输入！");
+        QTest::newRow("existing name")
+            << QStringLiteral("other") << QStringLiteral("同一级别中已有名为“other”的类别，请重新输入！");
     }
     void unusualNames()
     {
@@ -257,7 +262,8 @@ private slots:
             // Renaming to the same kind of name works too.
             CaptionAnswers rename({name + QStringLiteral("'")});
             dlg.renameNode();
-            QCOMPARE(treeRows(env).value("002"), name + QStringLiteral("'|\\\\") + name + QStringLiteral("'"));
+            QCOMPARE(treeRows(env).value("002"),
+                     name + QStringLiteral("'|\\\\") + name + QStringLiteral("'"));
         } else {
             QCOMPARE(env.mess().texts(), QStringList{message});
             QCOMPARE(treeRows(env).size(), 1);

@@ -78,7 +78,9 @@ private slots:
         QCOMPARE(dlg.grid()->column(0).title, QStringLiteral("民    族"));
         QCOMPARE(dlg.list()->recordCount(), 10);
         QVERIFY(dlg.statusPanel(3)->text().endsWith(QStringLiteral("  ")));
-        const auto enabled = [&dlg](const char* name) { return dlg.command(QLatin1String(name))->isEnabled(); };
+        const auto enabled = [&dlg](const char* name) {
+            return dlg.command(QLatin1String(name))->isEnabled();
+        };
         const char* browse[] = {"actAdd", "actEdit", "actDelete", "actPrint", "actRefresh", "actExit"};
         for (const char* a : browse)
             QVERIFY2(enabled(a), a);
@@ -196,8 +198,10 @@ private slots:
         nextRow(dlg);
         typeValue(dlg, 2, 2.5);
         QVERIFY(dlg.save());
-        QCOMPARE(env.value("select count(*) from t_code where F_type='xiaofeijifen' and F_rate=0").toInt(), 1);
-        QCOMPARE(env.value("select count(*) from t_code where F_type='xiaofeijifen' and F_rate=2.5").toInt(), 1);
+        QCOMPARE(env.value("select count(*) from t_code where F_type='xiaofeijifen' and F_rate=0").toInt(),
+                 1);
+        QCOMPARE(env.value("select count(*) from t_code where F_type='xiaofeijifen' and F_rate=2.5").toInt(),
+                 1);
         env.mess().answers = {2};
         dlg.list()->setCurrentRow(2);
         dlg.deleteRow();

@@ -19,8 +19,8 @@
 
 namespace {
 
-void addOperator(TestEnv& env, const QString& name, const QString& password = QString(), bool disabled = false,
-                 const QString& memo = QString())
+void addOperator(TestEnv& env, const QString& name, const QString& password = QString(),
+                 bool disabled = false, const QString& memo = QString())
 {
     env.exec(QStringLiteral("insert into OperList(F_Name,F_PassWord,F_Flag,F_Mem) values(?,?,?,?)"),
              {name, SavePass(password), disabled ? 1 : 0, memo});
@@ -80,7 +80,8 @@ private slots:
                 dlg.passwordBox()->setText(QStringLiteral("p w"));
                 dlg.confirmBox()->setText(QStringLiteral("p w"));
                 dlg.descriptionBox()->setPlainText(QStringLiteral("前台\n晚班"));
-                dlg.setTicked({QStringLiteral("公司信息"), QStringLiteral("会员类型"), QStringLiteral("导入商品资料")});
+                dlg.setTicked(
+                    {QStringLiteral("公司信息"), QStringLiteral("会员类型"), QStringLiteral("导入商品资料")});
                 // Mode new stays open, cleared for the next operator.
                 cleared = dlg.save() && dlg.nameBox()->currentText().isEmpty() && dlg.ticked().isEmpty() &&
                           dlg.passwordBox()->text().isEmpty() && dlg.result() == 0;
@@ -108,8 +109,8 @@ private slots:
             const QString code = q.value(0).toString();
             QAction* a = main.command(QStringLiteral("act") + code);
             QVERIFY2(a, qPrintable(code));
-            const bool granted = code == QLatin1String("101") || code == QLatin1String("105") ||
-                                 code == QLatin1String("506");
+            const bool granted =
+                code == QLatin1String("101") || code == QLatin1String("105") || code == QLatin1String("506");
             QVERIFY2(a->isVisible() == granted, qPrintable(code));
             ++checked;
         }
@@ -155,7 +156,8 @@ private slots:
         ExecWith hook([&loaded](QDialog& d) {
             auto& dlg = dynamic_cast<TFrmLimitGl&>(d);
             loaded = dlg.ticked();
-            loaded << dlg.passwordBox()->text() << dlg.confirmBox()->text() << dlg.descriptionBox()->toPlainText();
+            loaded << dlg.passwordBox()->text() << dlg.confirmBox()->text()
+                   << dlg.descriptionBox()->toPlainText();
             dlg.nameBox()->setEditText(QStringLiteral("李四"));
             dlg.save();
             return dlg.result();
@@ -179,8 +181,9 @@ private slots:
         const int e = TFrmLimitGl::Edit;
         QTest::newRow("empty name") << n << QStringLiteral("   ") << QString() << QString()
                                     << QStringLiteral("操作员名称不能为空！");
-        QTest::newRow("confirmation differs") << n << QStringLiteral("王五") << QStringLiteral("a")
-                                              << QStringLiteral("a ") << QStringLiteral("验正码不正确，请重新确认输入！");
+        QTest::newRow("confirmation differs")
+            << n << QStringLiteral("王五") << QStringLiteral("a") << QStringLiteral("a ")
+            << QStringLiteral("验正码不正确，请重新确认输入！");
         QTest::newRow("duplicate") << n << QStringLiteral(" 张三 ") << QString() << QString()
                                    << QStringLiteral("操作员名称重复，请重新输入！");
         QTest::newRow("duplicate in other case") << n << QStringLiteral("ADMIN") << QString() << QString()
@@ -189,9 +192,9 @@ private slots:
                                                    << QStringLiteral("操作员名称重复，请重新输入！");
         QTest::newRow("200 characters") << n << QString(200, QLatin1Char('n')) << QString() << QString()
                                         << QStringLiteral("操作员名称不能超过 50 个字符！");
-        QTest::newRow("password too long") << n << QStringLiteral("王五") << QString(100, QChar(0x5BC6))
-                                           << QString(100, QChar(0x5BC6))
-                                           << QStringLiteral("密码太长，请输入较短的密码！");
+        QTest::newRow("password too long")
+            << n << QStringLiteral("王五") << QString(100, QChar(0x5BC6)) << QString(100, QChar(0x5BC6))
+            << QStringLiteral("密码太长，请输入较短的密码！");
     }
     void refusals()
     {
@@ -232,7 +235,8 @@ private slots:
         QVERIFY(dlg.save());
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(env.value("select F_Name from OperList where F_ID=?", {id}).toString(), name);
-        QCOMPARE(env.value("select F_PassWord from OperList where F_ID=?", {id}).toString(), SavePass(QString()));
+        QCOMPARE(env.value("select F_PassWord from OperList where F_ID=?", {id}).toString(),
+                 SavePass(QString()));
         QCOMPARE(env.value("select F_Flag from OperList where F_ID=?", {id}).toInt(), 1);
         QCOMPARE(grants(env, name).size(), 47);
         // Saving again under its own name is no duplicate.
