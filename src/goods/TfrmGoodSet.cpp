@@ -200,6 +200,8 @@ TfrmGoodSet::TfrmGoodSet(QWidget* parent)
     connect(btnExport, &QToolButton::clicked, this, &TfrmGoodSet::exportList);
     connect(m_grid, &TDBGrid::rowDoubleClicked, this, [this](int) { editGoods(); });
 
+    new goodsui::KeyPreview(this, [this](QKeyEvent* e, QWidget*) { return handleKey(e); });
+
     // Lists are ready before the window is shown.
     queryGoods();
     LoadGridLayout(m_grid, QStringLiteral("goodsetlist"));
@@ -260,28 +262,30 @@ void TfrmGoodSet::openGifts(const QString& locateCode)
         m_gifts->locate(QStringLiteral("F_code"), locateCode);
 }
 
-void TfrmGoodSet::keyPressEvent(QKeyEvent* event)
+bool TfrmGoodSet::handleKey(QKeyEvent* event)
 {
-    const auto press = [event](QAbstractButton* b, void (TfrmGoodSet::*fn)(), TfrmGoodSet* self) {
+    if (event->modifiers() != Qt::NoModifier)
+        return false;
+    const auto press = [this](QAbstractButton* b, void (TfrmGoodSet::*fn)()) {
         if (b->isEnabled())
-            (self->*fn)();
-        event->accept();
+            (this->*fn)();
+        return true;
     };
     switch (event->key()) {
     case Qt::Key_F2:
-        return press(m_btnAdd, &TfrmGoodSet::addGoods, this);
+        return press(m_btnAdd, &TfrmGoodSet::addGoods);
     case Qt::Key_F3:
-        return press(m_btnEdit, &TfrmGoodSet::editGoods, this);
+        return press(m_btnEdit, &TfrmGoodSet::editGoods);
     case Qt::Key_F4:
-        return press(m_btnDelete, &TfrmGoodSet::deleteGoods, this);
+        return press(m_btnDelete, &TfrmGoodSet::deleteGoods);
     case Qt::Key_F5:
-        return press(m_btnJTH, &TfrmGoodSet::stockMove, this);
+        return press(m_btnJTH, &TfrmGoodSet::stockMove);
     case Qt::Key_F8:
         if (m_btnQuery->isEnabled())
             queryGoods();
-        return;
+        return true;
     default:
-        QDialog::keyPressEvent(event);
+        return false;
     }
 }
 

@@ -56,10 +56,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
 
 private:
+    bool handleKey(QKeyEvent* event);
     void updateCount();
 
     TDataSet* m_goods;
