@@ -1,6 +1,10 @@
 // Commands of the main window that open the member and card windows.
 #include "app/TFrmMain.h"
 #include "app/commands.h"
+#include "core/dmdata.h"
+#include "members/TfrmHYcardSet.h"
+#include "members/TfrmMemEdit.h"
+#include "members/carddialogs.h"
 
 #include <QAction>
 
@@ -8,9 +12,11 @@ namespace commands {
 
 void wireMemberCommands(TFrmMain* main)
 {
-    QObject::connect(main->command(QStringLiteral("act201")), &QAction::triggered, main,
-                     [main] { openMemberEditor(main, false); });
-    wireLater(main, "act107", QStringLiteral("会员卡设置"));
+    // "新增" (act201) is wired with the main window's own commands.
+    QObject::connect(main->command(QStringLiteral("act107")), &QAction::triggered, main, [main] {
+        TfrmHYcardSet::Execute(main);
+        dmData->WriteLog(QStringLiteral("会员卡资料设置！"));
+    });
     wireLater(main, "act208", QStringLiteral("更改所选会员分类"));
     wireLater(main, "act307", QStringLiteral("导出会员手机号码"));
     wireLater(main, "act308", QStringLiteral("导出会员电子信箱"));
@@ -19,27 +25,24 @@ void wireMemberCommands(TFrmMain* main)
     wireLater(main, "actIdentity", QStringLiteral("身份查询"));
 }
 
-void openMemberEditor(TFrmMain*, bool edit)
+void openMemberEditor(TFrmMain* main, bool edit)
 {
-    notAvailable(edit ? QStringLiteral("修改") : QStringLiteral("新增"));
+    TfrmMemEdit::Execute(edit ? TfrmMemEdit::EditMode : TfrmMemEdit::NewMode, main);
 }
 
-bool openTopUp(TFrmMain*, int)
+bool openTopUp(TFrmMain* main, int mode)
 {
-    notAvailable(QStringLiteral("会员续费"));
-    return false;
+    return TDLGhyXuFei::Execute(mode, main);
 }
 
-bool openCardReplacement(TFrmMain*, int)
+bool openCardReplacement(TFrmMain* main, int cardType)
 {
-    notAvailable(QStringLiteral("会员换卡"));
-    return false;
+    return TDLGhyHuanKa::Execute(cardType, main);
 }
 
-bool openTransfer(TFrmMain*)
+bool openTransfer(TFrmMain* main)
 {
-    notAvailable(QStringLiteral("会员卡转帐"));
-    return false;
+    return TDLGhyZhuanZ::Execute(main);
 }
 
 void openReminders(TFrmMain* /*main*/)
