@@ -81,7 +81,7 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
         e->setObjectName(QLatin1String(r.name));
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
-        const bool suffix = r.label == QLatin1String("折");
+        const bool suffix = r.label == QStringLiteral("折");
         mg->addWidget(new QLabel(r.label, grpMember), i / 4, (i % 4) * 2 + (suffix ? 1 : 0));
         mg->addWidget(e, i / 4, (i % 4) * 2 + (suffix ? 0 : 1));
         ++i;

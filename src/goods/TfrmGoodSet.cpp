@@ -338,7 +338,7 @@ void TfrmGoodSet::stockMove()
         ShowMess(QStringLiteral("商品列表为空，请选择进货的商品！"), mkError);
         return;
     }
-    if (m_goods->field(QStringLiteral("F_type")).toString() == QLatin1String("服务类")) {
+    if (m_goods->field(QStringLiteral("F_type")).toString() == QStringLiteral("服务类")) {
         ShowMess(QStringLiteral("服务类商品不能进货！"), mkInformation);
         return;
     }

@@ -62,7 +62,7 @@ TfrmXsRecEdit1::TfrmXsRecEdit1(TFrmMain* main, bool edit, const QString& billCod
         e->setObjectName(QLatin1String(r.name));
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
-        const bool suffix = QString::fromUtf8(r.label) == QLatin1String("折");
+        const bool suffix = QString::fromUtf8(r.label) == QStringLiteral("折");
         if (!suffix)
             mg->addWidget(new QLabel(QString::fromUtf8(r.label), grpMember), i / 4, (i % 4) * 2);
         mg->addWidget(e, i / 4, (i % 4) * 2 + (suffix ? 0 : 1));
