@@ -27,8 +27,9 @@ bool fill(int members, int lines, int goods)
     if (!q.exec(QStringLiteral("BEGIN")))
         return false;
     QSqlQuery m(db);
-    m.prepare(QStringLiteral("insert into t_member(F_hycode,F_name,F_IFnew,F_HYstatus,F_rate,F_beginJE,F_beginJF,"
-                             "F_hyJF,F_beginXF,F_hyXF,F_toDate) values(?,?,?,'可  用',0.9,1000,0,0,0,0,'3000-08-14')"));
+    m.prepare(QStringLiteral(
+        "insert into t_member(F_hycode,F_name,F_IFnew,F_HYstatus,F_rate,F_beginJE,F_beginJF,"
+        "F_hyJF,F_beginXF,F_hyXF,F_toDate) values(?,?,?,'可  用',0.9,1000,0,0,0,0,'3000-08-14')"));
     for (int i = 1; i <= members; ++i) {
         m.bindValue(0, QStringLiteral("H%1").arg(i, 7, 10, QLatin1Char('0')));
         m.bindValue(1, QStringLiteral("会员%1").arg(i));
@@ -50,11 +51,13 @@ bool fill(int members, int lines, int goods)
     }
     QRandomGenerator rng(42);
     QSqlQuery bill(db);
-    bill.prepare(QStringLiteral("insert into depotM(F_code,F_date,F_editDate,F_empID,F_JFtype,F_empName,F_operName,"
-                                "F_totalprice,F_hyJF,F_mem,F_OperFlag,F_flag) values(?,?,?,?,'10','','admin',?,?,'',1,1)"));
+    bill.prepare(QStringLiteral(
+        "insert into depotM(F_code,F_date,F_editDate,F_empID,F_JFtype,F_empName,F_operName,"
+        "F_totalprice,F_hyJF,F_mem,F_OperFlag,F_flag) values(?,?,?,?,'10','','admin',?,?,'',1,1)"));
     QSqlQuery line(db);
-    line.prepare(QStringLiteral("insert into depotD(F_empID,F_Code,F_GoodCode,F_GoodName,F_Amount,F_Price,F_Rate,"
-                                "F_TotalPrice) values(?,?,?,?,2,10,0.9,18)"));
+    line.prepare(
+        QStringLiteral("insert into depotD(F_empID,F_Code,F_GoodCode,F_GoodName,F_Amount,F_Price,F_Rate,"
+                       "F_TotalPrice) values(?,?,?,?,2,10,0.9,18)"));
     const int perBill = 4;
     const QDate start(2020, 1, 1);
     for (int b = 0; b < lines / perBill; ++b) {
@@ -157,9 +160,11 @@ int main(int argc, char** argv)
         }
     }
     std::sort(ms.begin(), ms.end());
-    const double median = ms.size() % 2 ? ms.at(ms.size() / 2) : (ms.at(ms.size() / 2 - 1) + ms.at(ms.size() / 2)) / 2;
-    std::printf("saving a 30-line bill, %d saves: median %.2f ms, min %.2f ms, max %.2f ms (target < 50 ms)\n",
-                saves, median, ms.first(), ms.last());
+    const double median =
+        ms.size() % 2 ? ms.at(ms.size() / 2) : (ms.at(ms.size() / 2 - 1) + ms.at(ms.size() / 2)) / 2;
+    std::printf(
+        "saving a 30-line bill, %d saves: median %.2f ms, min %.2f ms, max %.2f ms (target < 50 ms)\n", saves,
+        median, ms.first(), ms.last());
     dmData = nullptr;
     return median < 50 ? 0 : 2;
 }

@@ -98,7 +98,8 @@ CardPayment cardPayment(double balance, double payment, double amount)
 QString stockMoveError(bool stockIn, double quantity, double stock)
 {
     if (!(quantity > 0))
-        return stockIn ? QStringLiteral("进货数量必须大于0，请检查！") : QStringLiteral("退货数量必须大于0，请检查！");
+        return stockIn ? QStringLiteral("进货数量必须大于0，请检查！")
+                       : QStringLiteral("退货数量必须大于0，请检查！");
     if (!figureInRange(quantity))
         return QStringLiteral("数量超出允许范围，请检查！");
     if (!stockIn && calc::roundTo(quantity, kMoneyDecimals) > calc::roundTo(stock, kMoneyDecimals))

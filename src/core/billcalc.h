@@ -9,8 +9,8 @@
 namespace billcalc {
 
 // Decimals kept by the bill windows.
-constexpr int kMoneyDecimals = 4;  // prices, bill totals, payments
-constexpr int kPointDecimals = 2;  // points, factors, calculator fields
+constexpr int kMoneyDecimals = 4; // prices, bill totals, payments
+constexpr int kPointDecimals = 2; // points, factors, calculator fields
 
 // Largest quantity, price or line total a bill accepts. Beyond it a figure is
 // a typing slip, not a sale.
@@ -55,9 +55,9 @@ double cashRecorded(double payment, double changeShown);
 // Card-balance mode: what the card pays and what is left on it.
 struct CardPayment
 {
-    bool enough = false;    // balance plus payment covers the amount
-    double cash = 0;        // F_FKprice: the cash part
-    double fromCard = 0;    // F_ZZprice: the part taken from the card
+    bool enough = false;     // balance plus payment covers the amount
+    double cash = 0;         // F_FKprice: the cash part
+    double fromCard = 0;     // F_ZZprice: the part taken from the card
     double balanceAfter = 0; // balance after the bill ("消费后余额：")
 };
 CardPayment cardPayment(double balance, double payment, double amount);

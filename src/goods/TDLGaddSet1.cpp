@@ -16,7 +16,8 @@
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
-TDLGaddSet1::TDLGaddSet1(Mode mode, TDataSet* list, std::function<void(const QString&)> reopen, QWidget* parent)
+TDLGaddSet1::TDLGaddSet1(Mode mode, TDataSet* list, std::function<void(const QString&)> reopen,
+                         QWidget* parent)
     : QDialog(parent), m_mode(mode), m_list(list), m_reopen(std::move(reopen))
 {
     setObjectName(QStringLiteral("DLGaddSet1"));
@@ -94,7 +95,8 @@ bool TDLGaddSet1::save()
                                               : QStringLiteral("Select F_ID From T_goodLB Where F_Code = ? "),
                                        {code});
     if (found > 0 && (!editing() || found != m_id))
-        return refuse(gift() ? QStringLiteral("商品编号重复，请重新输入！") : QStringLiteral("类别编号重复，请重新输入！"),
+        return refuse(gift() ? QStringLiteral("商品编号重复，请重新输入！")
+                             : QStringLiteral("类别编号重复，请重新输入！"),
                       m_edtCode);
     QString sql;
     QVariantList params{code, name};
@@ -111,7 +113,8 @@ bool TDLGaddSet1::save()
         params << m_edtAmount->value() << m_edtJifen->value();
         break;
     case EditGift:
-        sql = QStringLiteral("update T_goodDH set F_code = ?, F_name = ?, F_amount = ?, F_jifen = ? where F_ID = ?");
+        sql = QStringLiteral(
+            "update T_goodDH set F_code = ?, F_name = ?, F_amount = ?, F_jifen = ? where F_ID = ?");
         params << m_edtAmount->value() << m_edtJifen->value() << m_id;
         break;
     }

@@ -13,7 +13,13 @@ class TDLGaddSet1 : public QDialog
 {
     Q_OBJECT
 public:
-    enum Mode { NewCategory = 0, EditCategory = 1, NewGift = 2, EditGift = 3 };
+    enum Mode
+    {
+        NewCategory = 0,
+        EditCategory = 1,
+        NewGift = 2,
+        EditGift = 3
+    };
     TDLGaddSet1(Mode mode, TDataSet* list, std::function<void(const QString& code)> reopen,
                 QWidget* parent = nullptr);
 

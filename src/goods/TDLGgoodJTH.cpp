@@ -43,7 +43,8 @@ TDLGgoodJTH::TDLGgoodJTH(TDataSet* goods, QWidget* parent)
         {"产    地：", "lblAddress", f("F_address").toString()},
         {"预售单价：", "lblPrice1", displayformat::formatNumber(f("F_price1").toDouble(), money)},
         {"进货价格：", "lblPrice2", displayformat::formatNumber(f("F_price2").toDouble(), money)},
-        {"库存数量：", "lblAmount", displayformat::formatNumber(f("F_amount").toDouble(), goodsui::amountFormat())},
+        {"库存数量：", "lblAmount",
+         displayformat::formatNumber(f("F_amount").toDouble(), goodsui::amountFormat())},
     };
     int r = 0;
     for (const auto& row : rows) {
@@ -114,9 +115,8 @@ bool TDLGgoodJTH::save()
     const double qty = m_edtAmount->value();
     const QString code = m_goods->value(m_row, QStringLiteral("F_code")).toString().trimmed();
     // The stock as it stands in the database, not as the list last read it.
-    const double stock =
-        dmData->QueryFloat(QStringLiteral("select F_amount from t_goods where F_ID = ?"),
-                           {m_goods->value(m_row, QStringLiteral("F_ID"))});
+    const double stock = dmData->QueryFloat(QStringLiteral("select F_amount from t_goods where F_ID = ?"),
+                                            {m_goods->value(m_row, QStringLiteral("F_ID"))});
     const QString error = billcalc::stockMoveError(stockIn, qty, stock);
     if (!error.isEmpty()) {
         ShowMess(error, mkInformation);
@@ -129,16 +129,18 @@ bool TDLGgoodJTH::save()
     {
         TransactionGuard tx(*dmData);
         QSqlQuery q(dmData->ADOcnn());
-        saved = tx.active() && q.prepare(QStringLiteral("update t_goods set F_amount = F_amount + ? where F_ID = ?"));
+        saved = tx.active() &&
+                q.prepare(QStringLiteral("update t_goods set F_amount = F_amount + ? where F_ID = ?"));
         if (saved) {
             q.addBindValue(delta);
             q.addBindValue(m_goods->value(m_row, QStringLiteral("F_ID")));
             saved = q.exec();
         }
         QSqlQuery rec(dmData->ADOcnn());
-        saved = saved && rec.prepare(QStringLiteral(
-                             "insert into t_goodJHrec(F_GoodCode,F_editDate,F_amount,F_memo1,F_price1,F_price2,"
-                             "F_OperName,F_OperFlag) values(?,?,?,?,?,?,?,?)"));
+        saved =
+            saved && rec.prepare(QStringLiteral(
+                         "insert into t_goodJHrec(F_GoodCode,F_editDate,F_amount,F_memo1,F_price1,F_price2,"
+                         "F_OperName,F_OperFlag) values(?,?,?,?,?,?,?,?)"));
         if (saved) {
             const QVariantList values{code,
                                       dmData->dialect().dateValue(QDate::currentDate()),
@@ -153,7 +155,8 @@ bool TDLGgoodJTH::save()
             saved = rec.exec();
         }
         if (!saved)
-            qWarning("stock move: %s %s", qPrintable(q.lastError().text()), qPrintable(rec.lastError().text()));
+            qWarning("stock move: %s %s", qPrintable(q.lastError().text()),
+                     qPrintable(rec.lastError().text()));
         saved = saved && tx.commit();
     }
     if (!saved) {

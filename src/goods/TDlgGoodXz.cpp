@@ -46,7 +46,8 @@ void remember(const QString& code)
 
 // ---------------------------------------------------------------- goods
 
-TDlgGoodXz::TDlgGoodXz(PickFn pickFn, QWidget* parent) : QDialog(parent), m_pick(std::move(pickFn)), m_set(new TDataSet(this))
+TDlgGoodXz::TDlgGoodXz(PickFn pickFn, QWidget* parent)
+    : QDialog(parent), m_pick(std::move(pickFn)), m_set(new TDataSet(this))
 {
     setObjectName(QStringLiteral("DlgGoodXz"));
     setWindowTitle(QStringLiteral("货品选择"));
@@ -74,7 +75,8 @@ TDlgGoodXz::TDlgGoodXz(PickFn pickFn, QWidget* parent) : QDialog(parent), m_pick
         TGridColumn::make(QStringLiteral("F_spec"), QStringLiteral("规格"), 60),
         TGridColumn::make(QStringLiteral("F_unit"), QStringLiteral("单位"), 40, TGridColumn::AlignCenter),
         TGridColumn::make(QStringLiteral("F_address"), QStringLiteral("产地"), 80),
-        TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80, TGridColumn::AlignRight, money),
+        TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80, TGridColumn::AlignRight,
+                          money),
         TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 70, TGridColumn::AlignRight,
                           goodsui::amountFormat()),
         TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("最低折扣"), 60, TGridColumn::AlignRight,
@@ -115,8 +117,9 @@ void TDlgGoodXz::query(const QString& locateCode)
     }
     const QString text = m_edtSearch->text().trimmed();
     if (!text.isEmpty()) {
-        sql += QStringLiteral("and (F_code like ? escape '\\' or F_name like ? escape '\\' or F_address like ? "
-                              "escape '\\') ");
+        sql +=
+            QStringLiteral("and (F_code like ? escape '\\' or F_name like ? escape '\\' or F_address like ? "
+                           "escape '\\') ");
         const QString p = TfrmGoodSet::containsPattern(text);
         params << p << p << p;
     }
@@ -142,7 +145,8 @@ void TDlgGoodXz::pick()
 
 void TDlgGoodXz::newGoods()
 {
-    TfrmGoodEdit dlg(TfrmGoodEdit::NewFromPicker, m_set, [this](const QString& code) { query(code); }, this);
+    TfrmGoodEdit dlg(
+        TfrmGoodEdit::NewFromPicker, m_set, [this](const QString& code) { query(code); }, this);
     commands::execDialog(dlg);
 }
 

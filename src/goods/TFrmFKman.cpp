@@ -19,7 +19,8 @@ TFrmFKman::TFrmFKman(double amount, bool cardMode, double balance, QWidget* pare
     setObjectName(QStringLiteral("FrmFKman"));
     setWindowTitle(QStringLiteral("收费窗口"));
     auto* lay = new QVBoxLayout(this);
-    auto* heading = new QLabel(cardMode ? QStringLiteral("储值卡支付窗口") : QStringLiteral("现金支付窗口"), this);
+    auto* heading =
+        new QLabel(cardMode ? QStringLiteral("储值卡支付窗口") : QStringLiteral("现金支付窗口"), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
     QFont f = heading->font();
     f.setBold(true);

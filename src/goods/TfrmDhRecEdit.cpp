@@ -31,11 +31,10 @@
 namespace {
 const QStringList& lineFields()
 {
-    static const QStringList fields{QStringLiteral("F_ID"),       QStringLiteral("F_Code"),
-                                    QStringLiteral("F_empID"),    QStringLiteral("F_GoodCode"),
-                                    QStringLiteral("F_GoodName"), QStringLiteral("F_Amount"),
-                                    QStringLiteral("F_dhJF"),     QStringLiteral("F_totalJF"),
-                                    QStringLiteral("F_Mem")};
+    static const QStringList fields{
+        QStringLiteral("F_ID"),       QStringLiteral("F_Code"),     QStringLiteral("F_empID"),
+        QStringLiteral("F_GoodCode"), QStringLiteral("F_GoodName"), QStringLiteral("F_Amount"),
+        QStringLiteral("F_dhJF"),     QStringLiteral("F_totalJF"),  QStringLiteral("F_Mem")};
     return fields;
 }
 } // namespace
@@ -70,10 +69,12 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
         {QStringLiteral("会员姓名："), "edtHYname", m_memberName},
         {QStringLiteral("会员级别："), "edtJibie", f("F_jibie").toString()},
         {QStringLiteral("折"), "edtRate", QString::number(calc::roundTo(f("F_rate").toDouble(), 2))},
-        {QStringLiteral("会员积分："), "edtHyJF", displayformat::formatNumber(m_memberPoints, QStringLiteral(",0.##;-,0.##"))},
+        {QStringLiteral("会员积分："), "edtHyJF",
+         displayformat::formatNumber(m_memberPoints, QStringLiteral(",0.##;-,0.##"))},
         {QStringLiteral("累计消费："), "edtHyXF", displayformat::formatNumber(f("F_hyXF").toDouble(), money)},
         {discountCard ? QStringLiteral("初始消费：") : QStringLiteral("卡内余额："), "edtBalance",
-         displayformat::formatNumber(discountCard ? f("F_beginXF").toDouble() : f("F_beginJE").toDouble(), money)},
+         displayformat::formatNumber(discountCard ? f("F_beginXF").toDouble() : f("F_beginJE").toDouble(),
+                                     money)},
     };
     int i = 0;
     for (const auto& r : rows) {
@@ -132,22 +133,23 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
     m_grid->setDataSet(m_lines);
     const QString amount = goodsui::amountFormat();
     m_grid->setColumns({
-        TGridColumn::make(QStringLiteral("F_GoodCode"), QStringLiteral("编号"), 90, TGridColumn::AlignLeft, {},
-                          TGridColumn::FooterText, QStringLiteral("合计")),
+        TGridColumn::make(QStringLiteral("F_GoodCode"), QStringLiteral("编号"), 90, TGridColumn::AlignLeft,
+                          {}, TGridColumn::FooterText, QStringLiteral("合计")),
         TGridColumn::make(QStringLiteral("F_GoodName"), QStringLiteral("名称"), 140),
-        TGridColumn::make(QStringLiteral("F_Amount"), QStringLiteral("兑换数量"), 70, TGridColumn::AlignRight, amount,
-                          TGridColumn::FooterSum),
-        TGridColumn::make(QStringLiteral("F_dhJF"), QStringLiteral("单位积分"), 70, TGridColumn::AlignRight, amount,
-                          TGridColumn::FooterSum),
-        TGridColumn::make(QStringLiteral("F_totalJF"), QStringLiteral("兑换积分"), 80, TGridColumn::AlignRight, amount,
-                          TGridColumn::FooterSum),
+        TGridColumn::make(QStringLiteral("F_Amount"), QStringLiteral("兑换数量"), 70, TGridColumn::AlignRight,
+                          amount, TGridColumn::FooterSum),
+        TGridColumn::make(QStringLiteral("F_dhJF"), QStringLiteral("单位积分"), 70, TGridColumn::AlignRight,
+                          amount, TGridColumn::FooterSum),
+        TGridColumn::make(QStringLiteral("F_totalJF"), QStringLiteral("兑换积分"), 80,
+                          TGridColumn::AlignRight, amount, TGridColumn::FooterSum),
         TGridColumn::make(QStringLiteral("F_Mem"), QStringLiteral("备注"), 120),
     });
     m_delegate = new goodsui::TBillCellDelegate(m_grid);
     m_delegate->setNumberField(QStringLiteral("F_Amount"), 4, false);
     m_delegate->setNumberField(QStringLiteral("F_dhJF"), 2, false);
     m_delegate->setNumberField(QStringLiteral("F_totalJF"), 2, false);
-    m_delegate->setTextColor([this](int row, const QString&) { return stockShort(row) ? QColor(Qt::red) : QColor(); });
+    m_delegate->setTextColor(
+        [this](int row, const QString&) { return stockShort(row) ? QColor(Qt::red) : QColor(); });
     if (!edit) {
         m_delegate->setEllipsis(QStringLiteral("F_GoodCode"), [this] { pickGifts(); });
         m_delegate->setEllipsis(QStringLiteral("F_GoodName"), [this] { pickGifts(); });
@@ -202,7 +204,8 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
     LoadGridLayout(m_grid, QStringLiteral("dhrecedit"));
     if (edit) {
         QSqlQuery q(dmData->ADOcnn());
-        q.prepare(QStringLiteral("select F_ID,F_date,F_code,F_mem,F_empName,F_hyJF from depotM where F_code = ?"));
+        q.prepare(
+            QStringLiteral("select F_ID,F_date,F_code,F_mem,F_empName,F_hyJF from depotM where F_code = ?"));
         q.addBindValue(billCode);
         if (q.exec() && q.next()) {
             m_billId = q.value(0).toInt();
@@ -264,8 +267,8 @@ void TfrmDhRecEdit::addLine()
     r << QVariantList(lineFields().size());
     setRows(r, static_cast<int>(r.size()) - 1);
     m_grid->setFocus();
-    m_grid->setCurrentIndex(m_grid->model()->index(m_lines->currentRow(), std::max(0, m_grid->findColumn(
-                                                                                         QStringLiteral("F_GoodCode")))));
+    m_grid->setCurrentIndex(m_grid->model()->index(
+        m_lines->currentRow(), std::max(0, m_grid->findColumn(QStringLiteral("F_GoodCode")))));
 }
 
 void TfrmDhRecEdit::deleteLine()
@@ -303,7 +306,8 @@ bool TfrmDhRecEdit::lookupGift(int row)
     q.prepare(QStringLiteral("select F_code,f_name,F_amount,F_jiFen from T_goodDH where f_code = ?"));
     q.addBindValue(code);
     if (!q.exec() || !q.next()) {
-        ShowMess(QStringLiteral("兑换商品 \"") + code + QStringLiteral("\" 不存在，请检查输入？"), mkInformation);
+        ShowMess(QStringLiteral("兑换商品 \"") + code + QStringLiteral("\" 不存在，请检查输入？"),
+                 mkInformation);
         return false;
     }
     fillLine(row, q.value(0).toString(), q.value(1).toString(), q.value(3).toDouble());
@@ -324,7 +328,8 @@ void TfrmDhRecEdit::pickGifts()
             }
             m_lines->setCurrentRow(row);
             fillLine(row, list.field(QStringLiteral("F_code")).toString(),
-                     list.field(QStringLiteral("F_name")).toString(), list.field(QStringLiteral("F_jifen")).toDouble());
+                     list.field(QStringLiteral("F_name")).toString(),
+                     list.field(QStringLiteral("F_jifen")).toDouble());
         },
         this);
     commands::execDialog(picker);
@@ -339,9 +344,10 @@ void TfrmDhRecEdit::onValueChanged(int row, int col)
         m_stock.clear();
     if (field == QLatin1String("F_Amount") || field == QLatin1String("F_dhJF")) {
         m_updating = true;
-        m_lines->setValue(row, QStringLiteral("F_totalJF"),
-                          billcalc::redemptionLinePoints(m_lines->value(row, QStringLiteral("F_dhJF")).toDouble(),
-                                                         m_lines->value(row, QStringLiteral("F_Amount")).toDouble()));
+        m_lines->setValue(
+            row, QStringLiteral("F_totalJF"),
+            billcalc::redemptionLinePoints(m_lines->value(row, QStringLiteral("F_dhJF")).toDouble(),
+                                           m_lines->value(row, QStringLiteral("F_Amount")).toDouble()));
         m_updating = false;
     }
 }
@@ -353,8 +359,9 @@ bool TfrmDhRecEdit::stockShort(int row) const
         return false;
     auto it = m_stock.find(code);
     if (it == m_stock.end())
-        it = m_stock.insert(code, dmData->QueryFloat(QStringLiteral("select F_amount from T_goodDH where F_code = ?"),
-                                                     {code}));
+        it = m_stock.insert(
+            code,
+            dmData->QueryFloat(QStringLiteral("select F_amount from T_goodDH where F_code = ?"), {code}));
     return it.value() - m_lines->value(row, QStringLiteral("F_Amount")).toDouble() < 0;
 }
 
@@ -396,7 +403,8 @@ bool TfrmDhRecEdit::confirm()
         h.code = m_edtCode->text().trimmed();
         r = billstore::saveEditedBill(h, m_oldCode);
         if (r == billstore::Result::NumberTaken) {
-            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"), mkInformation);
+            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"),
+                     mkInformation);
             m_edtCode->setFocus();
             return false;
         }
@@ -417,13 +425,15 @@ bool TfrmDhRecEdit::confirm()
             QString error;
             if (l.goodCode.isEmpty())
                 error = QStringLiteral("第 ") + lineNo + QStringLiteral(" 行的兑换商品编号不能为空！");
-            else if (dmData->QueryInt(QStringLiteral("select count(*) from T_goodDH where F_code = ?"), {l.goodCode}) ==
-                     0)
-                error = QStringLiteral("兑换商品 \"") + l.goodCode + QStringLiteral("\" 不存在，请检查输入？");
+            else if (dmData->QueryInt(QStringLiteral("select count(*) from T_goodDH where F_code = ?"),
+                                      {l.goodCode}) == 0)
+                error =
+                    QStringLiteral("兑换商品 \"") + l.goodCode + QStringLiteral("\" 不存在，请检查输入？");
             else if (!(l.amount > 0))
                 error = QStringLiteral("对不起，兑换数量不能为零！");
             else if (!billcalc::figureInRange(l.amount) || !billcalc::figureInRange(l.totalJF))
-                error = QStringLiteral("第 ") + lineNo + QStringLiteral(" 行的兑换数量或积分超出允许范围，请检查输入！");
+                error = QStringLiteral("第 ") + lineNo +
+                        QStringLiteral(" 行的兑换数量或积分超出允许范围，请检查输入！");
             if (!error.isEmpty()) {
                 ShowMess(error, mkInformation);
                 m_grid->setFocus();
@@ -463,8 +473,8 @@ bool TfrmDhRecEdit::confirm()
         m_main->refreshBills(h.code);
     }
     if (m_edit)
-        dmData->WriteLog(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的兑换单号为 \"") + h.code +
-                         QStringLiteral("\" 的兑换记录！"));
+        dmData->WriteLog(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的兑换单号为 \"") +
+                         h.code + QStringLiteral("\" 的兑换记录！"));
     else
         dmData->WriteLog(QStringLiteral("新增会员 \"") + m_cardNo + QStringLiteral("\" 的兑换记录！"));
     m_leaving = true;
@@ -514,9 +524,9 @@ void TfrmDhRecEdit::reject()
 
 QStringList TfrmDhRecEdit::reportVariables()
 {
-    return {QStringLiteral("sMemHyCode"),  QStringLiteral("sMemCode"),    QStringLiteral("sMemName"),
-            QStringLiteral("sMemdate"),    QStringLiteral("sMemEmpName"), QStringLiteral("sMemOperName"),
-            QStringLiteral("sMemmemo1"),   QStringLiteral("sNemTotalJF")};
+    return {QStringLiteral("sMemHyCode"), QStringLiteral("sMemCode"),    QStringLiteral("sMemName"),
+            QStringLiteral("sMemdate"),   QStringLiteral("sMemEmpName"), QStringLiteral("sMemOperName"),
+            QStringLiteral("sMemmemo1"),  QStringLiteral("sNemTotalJF")};
 }
 
 QVariant TfrmDhRecEdit::reportVariable(const QString& name) const

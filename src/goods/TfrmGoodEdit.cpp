@@ -24,13 +24,15 @@ QString TfrmGoodEdit::helpText()
 {
     return QStringLiteral(
         "  在商品项目设置中有个属性 “最低折扣”这里给大家详细解释一下，比如啤酒这个商品我们设置 "
-        "“最低折扣”为8折，那么不同人消费这个啤酒折扣会有所不同，比如普通会员消费打9折，那么普通会员消费啤酒就打9折。"
+        "“最低折扣”为8折，那么不同人消费这个啤酒折扣会有所不同，比如普通会员消费打9折，那么普通会员消费啤酒就"
+        "打9折。"
         "高级会员打折属性是7折，那么当他消费这啤酒时，7折小于最低折扣8折，那么还按照8折来走。 "
         "如果最低折扣是1，那么所有会员消费这个商品都不再打折，这样设置适合特价商品的情况。"
         "如果最低折扣是0，那么此商品的实际折扣按照会员折扣来确定。");
 }
 
-TfrmGoodEdit::TfrmGoodEdit(Mode mode, TDataSet* list, std::function<void(const QString&)> reopen, QWidget* parent)
+TfrmGoodEdit::TfrmGoodEdit(Mode mode, TDataSet* list, std::function<void(const QString&)> reopen,
+                           QWidget* parent)
     : QDialog(parent), m_mode(mode), m_list(list), m_reopen(std::move(reopen))
 {
     setObjectName(QStringLiteral("frmGoodEdit"));
@@ -111,9 +113,10 @@ TfrmGoodEdit::TfrmGoodEdit(Mode mode, TDataSet* list, std::function<void(const Q
     m_nav->setObjectName(QStringLiteral("navGoods"));
     auto* navLay = new QHBoxLayout(m_nav);
     navLay->setContentsMargins(0, 0, 0, 0);
-    const QStringList navNames{QStringLiteral("btnFirst"), QStringLiteral("btnPrior"), QStringLiteral("btnNext"),
-                               QStringLiteral("btnLast")};
-    const QStringList navTexts{QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">|")};
+    const QStringList navNames{QStringLiteral("btnFirst"), QStringLiteral("btnPrior"),
+                               QStringLiteral("btnNext"), QStringLiteral("btnLast")};
+    const QStringList navTexts{QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"),
+                               QStringLiteral(">|")};
     for (int i = 0; i < 4; ++i) {
         auto* b = new QPushButton(navTexts.at(i), m_nav);
         b->setObjectName(navNames.at(i));
@@ -140,7 +143,8 @@ TfrmGoodEdit::TfrmGoodEdit(Mode mode, TDataSet* list, std::function<void(const Q
     });
     new goodsui::KeyPreview(this, [this](QKeyEvent* e, QWidget* target) {
         if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier &&
-            !qobject_cast<QPlainTextEdit*>(target) && !qobject_cast<QPlainTextEdit*>(target->parentWidget())) {
+            !qobject_cast<QPlainTextEdit*>(target) &&
+            !qobject_cast<QPlainTextEdit*>(target->parentWidget())) {
             goodsui::focusNext(this);
             return true;
         }
@@ -212,7 +216,8 @@ void TfrmGoodEdit::navigate(int step)
     if (!m_list || m_list->isEmpty())
         return;
     const int last = m_list->recordCount() - 1;
-    const int rows[] = {0, std::max(0, m_list->currentRow() - 1), std::min(last, m_list->currentRow() + 1), last};
+    const int rows[] = {0, std::max(0, m_list->currentRow() - 1), std::min(last, m_list->currentRow() + 1),
+                        last};
     m_list->setCurrentRow(rows[std::clamp(step, 0, 3)]);
     loadFromList();
 }
@@ -240,19 +245,26 @@ bool TfrmGoodEdit::save()
         return refuse(QStringLiteral("商品编号重复，请重新输入！"), m_edtCode);
 
     const double rate = std::clamp(m_edtRate->value(), 0.0, 1.0);
-    QVariantList params{m_cmbType->currentText().trimmed(), code, m_edtName->text().trimmed(),
-                        m_edtSpec->text().trimmed(), m_edtAddress->text().trimmed(),
-                        m_cmbUnit->currentText().trimmed(), m_edtPrice1->value(), m_edtPrice2->value()};
+    QVariantList params{m_cmbType->currentText().trimmed(),
+                        code,
+                        m_edtName->text().trimmed(),
+                        m_edtSpec->text().trimmed(),
+                        m_edtAddress->text().trimmed(),
+                        m_cmbUnit->currentText().trimmed(),
+                        m_edtPrice1->value(),
+                        m_edtPrice2->value()};
     QString sql;
     if (m_mode == Edit) {
         // The stock is left to sales and stock movements: writing back the
         // figure loaded here would undo a sale made meanwhile.
-        sql = QStringLiteral("update t_goods set F_type = ?, F_code = ?, F_name = ?, F_spec = ?, F_address = ?, "
-                             "F_unit = ?, F_price1 = ?, F_price2 = ?, F_rate = ?, F_mem = ? where F_ID = ?");
+        sql = QStringLiteral(
+            "update t_goods set F_type = ?, F_code = ?, F_name = ?, F_spec = ?, F_address = ?, "
+            "F_unit = ?, F_price1 = ?, F_price2 = ?, F_rate = ?, F_mem = ? where F_ID = ?");
         params << rate << m_memMem->toPlainText() << m_id;
     } else {
-        sql = QStringLiteral("insert into t_goods(F_type,F_code,F_name,F_spec,F_address,F_unit,F_price1,F_price2,"
-                             "F_amount,F_rate,F_mem) values(?,?,?,?,?,?,?,?,?,?,?)");
+        sql = QStringLiteral(
+            "insert into t_goods(F_type,F_code,F_name,F_spec,F_address,F_unit,F_price1,F_price2,"
+            "F_amount,F_rate,F_mem) values(?,?,?,?,?,?,?,?,?,?,?)");
         params << m_edtAmount->value() << rate << m_memMem->toPlainText();
     }
     bool saved = false;

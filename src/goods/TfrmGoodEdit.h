@@ -18,7 +18,12 @@ class TfrmGoodEdit : public QDialog
 {
     Q_OBJECT
 public:
-    enum Mode { New = 0, Edit = 1, NewFromPicker = 2 };
+    enum Mode
+    {
+        New = 0,
+        Edit = 1,
+        NewFromPicker = 2
+    };
     // `list` is the goods list of the opener (its current row in mode Edit);
     // `reopen` reopens it positioned on a code after a save.
     TfrmGoodEdit(Mode mode, TDataSet* list, std::function<void(const QString& code)> reopen,

@@ -59,7 +59,8 @@ QString TfrmGoodSet::startsPattern(const QString& text)
 }
 
 TfrmGoodSet::TfrmGoodSet(QWidget* parent)
-    : QDialog(parent), m_goods(new TDataSet(this)), m_categories(new TDataSet(this)), m_gifts(new TDataSet(this))
+    : QDialog(parent), m_goods(new TDataSet(this)), m_categories(new TDataSet(this)),
+      m_gifts(new TDataSet(this))
 {
     setObjectName(QStringLiteral("frmGoodSet"));
     setWindowTitle(QStringLiteral("商品资料管理"));
@@ -106,8 +107,10 @@ TfrmGoodSet::TfrmGoodSet(QWidget* parent)
         TGridColumn::make(QStringLiteral("F_spec"), QStringLiteral("规格"), 60),
         TGridColumn::make(QStringLiteral("F_unit"), QStringLiteral("单位"), 40, TGridColumn::AlignCenter),
         TGridColumn::make(QStringLiteral("F_address"), QStringLiteral("产地"), 80),
-        TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80, TGridColumn::AlignRight, money),
-        TGridColumn::make(QStringLiteral("F_price2"), QStringLiteral("进货单价"), 80, TGridColumn::AlignRight, money),
+        TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80, TGridColumn::AlignRight,
+                          money),
+        TGridColumn::make(QStringLiteral("F_price2"), QStringLiteral("进货单价"), 80, TGridColumn::AlignRight,
+                          money),
         TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 70, TGridColumn::AlignRight,
                           goodsui::amountFormat()),
         TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("最低折扣"), 60, TGridColumn::AlignRight,
@@ -154,7 +157,8 @@ TfrmGoodSet::TfrmGoodSet(QWidget* parent)
         return box;
     };
     bottom->addWidget(listBox(QStringLiteral("商品类别设置"), QStringLiteral("btnLB"), m_gridLB, m_categories,
-                              &TfrmGoodSet::addCategory, &TfrmGoodSet::editCategory, &TfrmGoodSet::deleteCategory));
+                              &TfrmGoodSet::addCategory, &TfrmGoodSet::editCategory,
+                              &TfrmGoodSet::deleteCategory));
     bottom->addWidget(listBox(QStringLiteral("兑换商品设置"), QStringLiteral("btnDH"), m_gridDH, m_gifts,
                               &TfrmGoodSet::addGift, &TfrmGoodSet::editGift, &TfrmGoodSet::deleteGift));
     m_gridLB->setObjectName(QStringLiteral("DBGridLB"));
@@ -237,8 +241,9 @@ void TfrmGoodSet::queryGoods(const QString& locateCode)
     }
     const QString text = m_edtSearch->text().trimmed();
     if (!text.isEmpty()) {
-        sql += QStringLiteral("and (F_code like ? escape '\\' or F_name like ? escape '\\' or F_address like ? "
-                              "escape '\\') ");
+        sql +=
+            QStringLiteral("and (F_code like ? escape '\\' or F_name like ? escape '\\' or F_address like ? "
+                           "escape '\\') ");
         const QString p = containsPattern(text);
         params << p << p << p;
     }
@@ -297,12 +302,13 @@ void TfrmGoodSet::reject()
 
 void TfrmGoodSet::addGoods()
 {
-    TfrmGoodEdit dlg(TfrmGoodEdit::New, m_goods,
-                     [this](const QString& code) {
-                         queryGoods(code);
-                         updateCount();
-                     },
-                     this);
+    TfrmGoodEdit dlg(
+        TfrmGoodEdit::New, m_goods,
+        [this](const QString& code) {
+            queryGoods(code);
+            updateCount();
+        },
+        this);
     commands::execDialog(dlg);
     updateCount();
 }
@@ -313,7 +319,8 @@ void TfrmGoodSet::editGoods()
         ShowMess(QStringLiteral("此表为空，没有记录需要修改！"), mkError);
         return;
     }
-    TfrmGoodEdit dlg(TfrmGoodEdit::Edit, m_goods, [this](const QString& code) { queryGoods(code); }, this);
+    TfrmGoodEdit dlg(
+        TfrmGoodEdit::Edit, m_goods, [this](const QString& code) { queryGoods(code); }, this);
     commands::execDialog(dlg);
 }
 
@@ -373,7 +380,8 @@ void TfrmGoodSet::saveLayout()
 
 void TfrmGoodSet::addCategory()
 {
-    TDLGaddSet1 dlg(TDLGaddSet1::NewCategory, m_categories, [this](const QString& c) { openCategories(c); }, this);
+    TDLGaddSet1 dlg(
+        TDLGaddSet1::NewCategory, m_categories, [this](const QString& c) { openCategories(c); }, this);
     commands::execDialog(dlg);
 }
 
@@ -385,7 +393,8 @@ void TfrmGoodSet::editCategory()
         ShowMess(QStringLiteral("服务类为系统默认类别，不能修改！"), mkInformation);
         return;
     }
-    TDLGaddSet1 dlg(TDLGaddSet1::EditCategory, m_categories, [this](const QString& c) { openCategories(c); }, this);
+    TDLGaddSet1 dlg(
+        TDLGaddSet1::EditCategory, m_categories, [this](const QString& c) { openCategories(c); }, this);
     commands::execDialog(dlg);
 }
 
@@ -398,7 +407,8 @@ void TfrmGoodSet::deleteCategory()
         return;
     }
     const QString name = m_categories->field(QStringLiteral("F_name")).toString();
-    if (ShowMess(QStringLiteral("真的要删除当前商品类别 ") + name + QStringLiteral("吗？"), mkQuestion) == maNo)
+    if (ShowMess(QStringLiteral("真的要删除当前商品类别 ") + name + QStringLiteral("吗？"), mkQuestion) ==
+        maNo)
         return;
     if (dmData->DeleteById(QStringLiteral("T_goodLB"), m_categories->field(QStringLiteral("F_ID")))) {
         const int row = m_categories->currentRow();
@@ -409,7 +419,8 @@ void TfrmGoodSet::deleteCategory()
 
 void TfrmGoodSet::addGift()
 {
-    TDLGaddSet1 dlg(TDLGaddSet1::NewGift, m_gifts, [this](const QString& c) { openGifts(c); }, this);
+    TDLGaddSet1 dlg(
+        TDLGaddSet1::NewGift, m_gifts, [this](const QString& c) { openGifts(c); }, this);
     commands::execDialog(dlg);
 }
 
@@ -419,7 +430,8 @@ void TfrmGoodSet::editGift()
         ShowMess(QStringLiteral("没有记录需要修改，请选择商品记录！"), mkInformation);
         return;
     }
-    TDLGaddSet1 dlg(TDLGaddSet1::EditGift, m_gifts, [this](const QString& c) { openGifts(c); }, this);
+    TDLGaddSet1 dlg(
+        TDLGaddSet1::EditGift, m_gifts, [this](const QString& c) { openGifts(c); }, this);
     commands::execDialog(dlg);
 }
 
@@ -430,7 +442,8 @@ void TfrmGoodSet::deleteGift()
         return;
     }
     const QString name = m_gifts->field(QStringLiteral("F_name")).toString();
-    if (ShowMess(QStringLiteral("真的要删除当前兑换商品 ") + name + QStringLiteral("吗？"), mkQuestion) == maNo)
+    if (ShowMess(QStringLiteral("真的要删除当前兑换商品 ") + name + QStringLiteral("吗？"), mkQuestion) ==
+        maNo)
         return;
     if (dmData->DeleteById(QStringLiteral("T_goodDH"), m_gifts->field(QStringLiteral("F_ID")))) {
         const int row = m_gifts->currentRow();

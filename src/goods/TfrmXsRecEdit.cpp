@@ -33,10 +33,10 @@ namespace {
 const QStringList& lineFields()
 {
     static const QStringList fields{
-        QStringLiteral("F_ID"),      QStringLiteral("F_Code"),   QStringLiteral("F_empID"),
-        QStringLiteral("F_GoodCode"), QStringLiteral("F_GoodName"), QStringLiteral("F_Type"),
-        QStringLiteral("F_Spec"),    QStringLiteral("F_Unit"),   QStringLiteral("F_Address"),
-        QStringLiteral("F_Amount"),  QStringLiteral("F_Price"),  QStringLiteral("F_Rate"),
+        QStringLiteral("F_ID"),         QStringLiteral("F_Code"),     QStringLiteral("F_empID"),
+        QStringLiteral("F_GoodCode"),   QStringLiteral("F_GoodName"), QStringLiteral("F_Type"),
+        QStringLiteral("F_Spec"),       QStringLiteral("F_Unit"),     QStringLiteral("F_Address"),
+        QStringLiteral("F_Amount"),     QStringLiteral("F_Price"),    QStringLiteral("F_Rate"),
         QStringLiteral("F_TotalPrice"), QStringLiteral("F_Mem")};
     return fields;
 }
@@ -68,7 +68,8 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
     auto* grpMember = new QGroupBox(QStringLiteral(" 会员信息 "), this);
     grpMember->setObjectName(QStringLiteral("grpMember"));
     auto* mg = new QGridLayout(grpMember);
-    const auto memberBox = [&](int r, int c, const QString& label, const QString& name, QLabel** lbl = nullptr) {
+    const auto memberBox = [&](int r, int c, const QString& label, const QString& name,
+                               QLabel** lbl = nullptr) {
         auto* l = new QLabel(label, grpMember);
         if (lbl)
             *lbl = l;
@@ -149,19 +150,21 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
     const QString money = goodsui::moneyFormat();
     const QString amount = goodsui::amountFormat();
     m_grid->setColumns({
-        TGridColumn::make(QStringLiteral("F_GoodCode"), QStringLiteral("编号"), 80, TGridColumn::AlignLeft, {},
-                          TGridColumn::FooterText, QStringLiteral("合计")),
+        TGridColumn::make(QStringLiteral("F_GoodCode"), QStringLiteral("编号"), 80, TGridColumn::AlignLeft,
+                          {}, TGridColumn::FooterText, QStringLiteral("合计")),
         TGridColumn::make(QStringLiteral("F_GoodName"), QStringLiteral("名称"), 120),
         TGridColumn::make(QStringLiteral("F_Type"), QStringLiteral("类型"), 70),
         TGridColumn::make(QStringLiteral("F_Spec"), QStringLiteral("规格"), 60),
         TGridColumn::make(QStringLiteral("F_Unit"), QStringLiteral("单位"), 40, TGridColumn::AlignCenter),
         TGridColumn::make(QStringLiteral("F_Address"), QStringLiteral("产地"), 70),
-        TGridColumn::make(QStringLiteral("F_Amount"), QStringLiteral("数量"), 60, TGridColumn::AlignRight, amount,
-                          TGridColumn::FooterSum),
-        TGridColumn::make(QStringLiteral("F_Price"), QStringLiteral("单价"), 80, TGridColumn::AlignRight, money),
-        TGridColumn::make(QStringLiteral("F_Rate"), QStringLiteral("折扣"), 50, TGridColumn::AlignRight, amount),
-        TGridColumn::make(QStringLiteral("F_TotalPrice"), QStringLiteral("折后金额"), 90, TGridColumn::AlignRight,
-                          money, TGridColumn::FooterSum),
+        TGridColumn::make(QStringLiteral("F_Amount"), QStringLiteral("数量"), 60, TGridColumn::AlignRight,
+                          amount, TGridColumn::FooterSum),
+        TGridColumn::make(QStringLiteral("F_Price"), QStringLiteral("单价"), 80, TGridColumn::AlignRight,
+                          money),
+        TGridColumn::make(QStringLiteral("F_Rate"), QStringLiteral("折扣"), 50, TGridColumn::AlignRight,
+                          amount),
+        TGridColumn::make(QStringLiteral("F_TotalPrice"), QStringLiteral("折后金额"), 90,
+                          TGridColumn::AlignRight, money, TGridColumn::FooterSum),
         TGridColumn::make(QStringLiteral("F_Mem"), QStringLiteral("备注"), 100),
     });
     m_delegate = new goodsui::TBillCellDelegate(m_grid);
@@ -190,7 +193,8 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
     popup(QStringLiteral("pmSaveGrid"), QStringLiteral("保存当前网格"),
           [this] { ConfirmSaveGridLayout(m_grid, QStringLiteral("xsrecedit")); });
     lay->addWidget(m_grid, 1);
-    auto* warn = new QLabel(QStringLiteral("数量显示成红色时，证明当前库存不足，完成此订单后，库存为负！！"), this);
+    auto* warn =
+        new QLabel(QStringLiteral("数量显示成红色时，证明当前库存不足，完成此订单后，库存为负！！"), this);
     warn->setObjectName(QStringLiteral("lblStockWarning"));
     warn->setStyleSheet(QStringLiteral("color: red;"));
     lay->addWidget(warn);
@@ -259,7 +263,8 @@ void TfrmXsRecEdit::loadMember()
     m_cardNo = f("F_hycode").toString();
     m_memberName = f("F_name").toString();
     m_cardType = f("F_IFnew").toInt();
-    m_memberRate = calc::roundTo(f("F_rate").isNull() ? 1.0 : f("F_rate").toDouble(), billcalc::kPointDecimals);
+    m_memberRate =
+        calc::roundTo(f("F_rate").isNull() ? 1.0 : f("F_rate").toDouble(), billcalc::kPointDecimals);
     m_balance = f("F_beginJE").toDouble();
     const auto set = [this](const char* name, const QString& text) {
         findChild<QLineEdit*>(QLatin1String(name))->setText(text);
@@ -298,7 +303,8 @@ void TfrmXsRecEdit::loadBill(const QString& billCode)
         m_kind = q.value(8).toInt();
     }
     m_oldCode = m_edtCode->text();
-    dmData->OpenQuery(QStringLiteral("select * from depotD where F_code = ? order by F_ID"), *m_lines, {billCode});
+    dmData->OpenQuery(QStringLiteral("select * from depotD where F_code = ? order by F_ID"), *m_lines,
+                      {billCode});
 }
 
 QVector<QVariantList> TfrmXsRecEdit::rows() const
@@ -322,7 +328,9 @@ void TfrmXsRecEdit::setRows(const QVector<QVariantList>& rows, int current)
 
 bool TfrmXsRecEdit::blankLine(int row) const
 {
-    const auto text = [&](const char* f) { return m_lines->value(row, QLatin1String(f)).toString().trimmed(); };
+    const auto text = [&](const char* f) {
+        return m_lines->value(row, QLatin1String(f)).toString().trimmed();
+    };
     return text("F_GoodCode").isEmpty() && text("F_GoodName").isEmpty() &&
            m_lines->value(row, QStringLiteral("F_Amount")).toDouble() == 0 &&
            m_lines->value(row, QStringLiteral("F_TotalPrice")).toDouble() == 0;
@@ -340,8 +348,8 @@ void TfrmXsRecEdit::addLine()
     r << blank;
     setRows(r, static_cast<int>(r.size()) - 1);
     m_grid->setFocus();
-    m_grid->setCurrentIndex(m_grid->model()->index(m_lines->currentRow(), std::max(0, m_grid->findColumn(
-                                                                                         QStringLiteral("F_GoodCode")))));
+    m_grid->setCurrentIndex(m_grid->model()->index(
+        m_lines->currentRow(), std::max(0, m_grid->findColumn(QStringLiteral("F_GoodCode")))));
 }
 
 void TfrmXsRecEdit::deleteLine()
@@ -351,7 +359,8 @@ void TfrmXsRecEdit::deleteLine()
     m_delegate->post();
     const int row = m_lines->currentRow();
     const QString name = m_lines->value(row, QStringLiteral("F_GoodName")).toString();
-    if (ShowMess(QStringLiteral("真的要删除产品名称为 “") + name + QStringLiteral("”吗？"), mkQuestion) != maYes)
+    if (ShowMess(QStringLiteral("真的要删除产品名称为 “") + name + QStringLiteral("”吗？"), mkQuestion) !=
+        maYes)
         return;
     QVector<QVariantList> r = rows();
     r.removeAt(row);
@@ -361,7 +370,8 @@ void TfrmXsRecEdit::deleteLine()
 void TfrmXsRecEdit::fillLine(int row, const QVariantMap& g)
 {
     m_updating = true;
-    const double price = calc::roundTo(g.value(QStringLiteral("F_price1")).toDouble(), billcalc::kMoneyDecimals);
+    const double price =
+        calc::roundTo(g.value(QStringLiteral("F_price1")).toDouble(), billcalc::kMoneyDecimals);
     const double rate = billcalc::lineRate(m_memberRate, g.value(QStringLiteral("F_rate")).toDouble());
     m_lines->setValue(row, QStringLiteral("F_GoodCode"), g.value(QStringLiteral("F_code")));
     m_lines->setValue(row, QStringLiteral("F_GoodName"), g.value(QStringLiteral("F_name")));
@@ -386,15 +396,17 @@ bool TfrmXsRecEdit::lookupGoods(int row)
     if (code.isEmpty())
         return false;
     QSqlQuery q(dmData->ADOcnn());
-    q.prepare(QStringLiteral("select F_code,f_name,f_type,f_spec,f_unit,F_price1,F_address,F_rate from t_goods "
-                             "where f_code = ?"));
+    q.prepare(
+        QStringLiteral("select F_code,f_name,f_type,f_spec,f_unit,F_price1,F_address,F_rate from t_goods "
+                       "where f_code = ?"));
     q.addBindValue(code);
     if (!q.exec() || !q.next()) {
         ShowMess(QStringLiteral("商品 \"") + code + QStringLiteral("\" 不存在，请检查输入？"), mkInformation);
         return false;
     }
     QVariantMap g;
-    for (const char* f : {"F_code", "F_name", "F_type", "F_spec", "F_unit", "F_price1", "F_address", "F_rate"})
+    for (const char* f :
+         {"F_code", "F_name", "F_type", "F_spec", "F_unit", "F_price1", "F_address", "F_rate"})
         g.insert(QLatin1String(f), q.value(QLatin1String(f)));
     fillLine(row, g);
     return true;
@@ -408,7 +420,8 @@ void TfrmXsRecEdit::pickGoods()
     TDlgGoodXz picker(
         [this](const TDataSet& list) {
             QVariantMap g;
-            for (const char* f : {"F_code", "F_name", "F_type", "F_spec", "F_unit", "F_price1", "F_address", "F_rate"})
+            for (const char* f :
+                 {"F_code", "F_name", "F_type", "F_spec", "F_unit", "F_price1", "F_address", "F_rate"})
                 g.insert(QLatin1String(f), list.field(QLatin1String(f)));
             // The first pick fills an empty last line; later picks append.
             int row = m_lines->recordCount() - 1;
@@ -430,7 +443,8 @@ void TfrmXsRecEdit::onValueChanged(int row, int col)
     const QString field = m_lines->fieldName(col);
     if (field == QLatin1String("F_GoodCode"))
         m_stock.remove(m_lines->value(row, col).toString());
-    if (field == QLatin1String("F_Amount") || field == QLatin1String("F_Price") || field == QLatin1String("F_Rate")) {
+    if (field == QLatin1String("F_Amount") || field == QLatin1String("F_Price") ||
+        field == QLatin1String("F_Rate")) {
         m_updating = true;
         m_lines->setValue(row, QStringLiteral("F_TotalPrice"),
                           billcalc::lineTotal(m_lines->value(row, QStringLiteral("F_Price")).toDouble(),
@@ -438,8 +452,8 @@ void TfrmXsRecEdit::onValueChanged(int row, int col)
                                               m_lines->value(row, QStringLiteral("F_Rate")).toDouble()));
         m_updating = false;
     }
-    if (field == QLatin1String("F_Amount") || field == QLatin1String("F_Price") || field == QLatin1String("F_Rate") ||
-        field == QLatin1String("F_TotalPrice"))
+    if (field == QLatin1String("F_Amount") || field == QLatin1String("F_Price") ||
+        field == QLatin1String("F_Rate") || field == QLatin1String("F_TotalPrice"))
         computeTotals();
 }
 
@@ -450,8 +464,9 @@ bool TfrmXsRecEdit::stockShort(int row) const
         return false;
     auto it = m_stock.find(code);
     if (it == m_stock.end())
-        it = m_stock.insert(code, dmData->QueryFloat(QStringLiteral("select F_amount from T_goods where F_code = ?"),
-                                                     {code}));
+        it = m_stock.insert(
+            code,
+            dmData->QueryFloat(QStringLiteral("select F_amount from T_goods where F_code = ?"), {code}));
     return it.value() - m_lines->value(row, QStringLiteral("F_Amount")).toDouble() < 0;
 }
 
@@ -494,9 +509,12 @@ bool TfrmXsRecEdit::collectLines(QVector<billstore::Line>& out)
         l.total = num("F_TotalPrice");
         const QString lineNo = QString::number(r + 1);
         if (l.goodCode.isEmpty())
-            return refuse(r, QStringLiteral("第 ") + lineNo + QStringLiteral(" 行的商品编号不能为空！"), "F_GoodCode");
-        if (dmData->QueryInt(QStringLiteral("select count(*) from t_goods where F_code = ?"), {l.goodCode}) == 0)
-            return refuse(r, QStringLiteral("商品 \"") + l.goodCode + QStringLiteral("\" 不存在，请检查输入？"),
+            return refuse(r, QStringLiteral("第 ") + lineNo + QStringLiteral(" 行的商品编号不能为空！"),
+                          "F_GoodCode");
+        if (dmData->QueryInt(QStringLiteral("select count(*) from t_goods where F_code = ?"), {l.goodCode}) ==
+            0)
+            return refuse(r,
+                          QStringLiteral("商品 \"") + l.goodCode + QStringLiteral("\" 不存在，请检查输入？"),
                           "F_GoodCode");
         if (!billcalc::figureInRange(l.amount) || !billcalc::figureInRange(l.price) ||
             !billcalc::figureInRange(l.rate) || !billcalc::figureInRange(l.total))
@@ -530,7 +548,8 @@ bool TfrmXsRecEdit::confirm()
         h.points = m_edtPoints->value();
         const billstore::Result r = billstore::saveEditedBill(h, m_oldCode);
         if (r == billstore::Result::NumberTaken) {
-            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"), mkInformation);
+            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"),
+                     mkInformation);
             m_edtCode->setFocus();
             return false;
         }
@@ -542,8 +561,8 @@ bool TfrmXsRecEdit::confirm()
             m_main->refreshAndLocate(m_cardNo);
             m_main->refreshBills(h.code);
         }
-        dmData->WriteLog(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的消费单号为 \"") + h.code +
-                         QStringLiteral("\" 的消费记录！"));
+        dmData->WriteLog(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的消费单号为 \"") +
+                         h.code + QStringLiteral("\" 的消费记录！"));
         m_leaving = true;
         accept();
         return true;
@@ -557,8 +576,8 @@ bool TfrmXsRecEdit::confirm()
         ShowMess(QStringLiteral("消费金额为0，此单据不能成交，谢谢！！"), mkWarning);
         return false;
     }
-    if (dmData->QueryInt(QStringLiteral("Select F_ID From depotM Where F_Code = ? "), {m_edtCode->text().trimmed()}) >
-        0)
+    if (dmData->QueryInt(QStringLiteral("Select F_ID From depotM Where F_Code = ? "),
+                         {m_edtCode->text().trimmed()}) > 0)
         m_edtCode->setText(dmData->NextBillCode(billstore::prefixOf(m_kind)));
 
     const bool cardMode = m_kind == billstore::Consumption && m_cardType == 1;
@@ -640,9 +659,9 @@ void TfrmXsRecEdit::reject()
 
 QStringList TfrmXsRecEdit::reportVariables()
 {
-    return {QStringLiteral("sMemHyCode"),   QStringLiteral("sMemCode"),     QStringLiteral("sMemName"),
-            QStringLiteral("sMemdate"),     QStringLiteral("sMemEmpName"),  QStringLiteral("sMemOperName"),
-            QStringLiteral("sMemRate"),     QStringLiteral("sMemDaxie"),    QStringLiteral("sMemmemo1"),
+    return {QStringLiteral("sMemHyCode"),    QStringLiteral("sMemCode"),    QStringLiteral("sMemName"),
+            QStringLiteral("sMemdate"),      QStringLiteral("sMemEmpName"), QStringLiteral("sMemOperName"),
+            QStringLiteral("sMemRate"),      QStringLiteral("sMemDaxie"),   QStringLiteral("sMemmemo1"),
             QStringLiteral("sMemTotalPrice")};
 }
 

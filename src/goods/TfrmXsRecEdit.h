@@ -31,12 +31,12 @@ public:
     int kind() const { return m_kind; }
 
     // Buttons and commands.
-    bool confirm();          // "确定"
-    void addLine();          // "增行"
-    void deleteLine();       // "删行"
-    void pickGoods();        // the ellipsis button of the name cell
-    void printBill();        // "打印单据"
-    void designBill();       // "打印设置"
+    bool confirm();    // "确定"
+    void addLine();    // "增行"
+    void deleteLine(); // "删行"
+    void pickGoods();  // the ellipsis button of the name cell
+    void printBill();  // "打印单据"
+    void designBill(); // "打印设置"
     // The goods code typed into a line, as Enter in the code cell reads it.
     bool lookupGoods(int row);
     // Totals and points (step of the save and the printing).

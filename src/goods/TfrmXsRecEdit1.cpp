@@ -205,7 +205,8 @@ bool TfrmXsRecEdit1::confirm()
         h.code = m_edtCode->text().trimmed();
         r = billstore::saveEditedBill(h, m_oldCode);
         if (r == billstore::Result::NumberTaken) {
-            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"), mkInformation);
+            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"),
+                     mkInformation);
             m_edtCode->setFocus();
             return false;
         }
@@ -216,10 +217,10 @@ bool TfrmXsRecEdit1::confirm()
         // The remaining count as it stands now, not as the browser read it.
         const double remaining =
             dmData->QueryFloat(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {m_memberId});
-        if (uses > remaining &&
-            ShowMess(QStringLiteral("当前客户消费已经超过消费次数 ") +
-                         QString::number(billcalc::excessUses(uses, remaining)) + QStringLiteral(" 次，真的继续吗？"),
-                     mkQuestion) != maYes)
+        if (uses > remaining && ShowMess(QStringLiteral("当前客户消费已经超过消费次数 ") +
+                                             QString::number(billcalc::excessUses(uses, remaining)) +
+                                             QStringLiteral(" 次，真的继续吗？"),
+                                         mkQuestion) != maYes)
             return false;
         h.code = m_edtCode->text().trimmed();
         r = billstore::saveNewVisit(h);
@@ -244,9 +245,9 @@ bool TfrmXsRecEdit1::confirm()
 
 QStringList TfrmXsRecEdit1::reportVariables()
 {
-    return {QStringLiteral("sMemHyCode"),  QStringLiteral("sMemCode"),     QStringLiteral("sMemName"),
-            QStringLiteral("sMemdate"),    QStringLiteral("sMemEmpName"),  QStringLiteral("sMemOperName"),
-            QStringLiteral("sMemJF"),      QStringLiteral("sMemmemo1"),    QStringLiteral("sMemTotalPrice")};
+    return {QStringLiteral("sMemHyCode"), QStringLiteral("sMemCode"),    QStringLiteral("sMemName"),
+            QStringLiteral("sMemdate"),   QStringLiteral("sMemEmpName"), QStringLiteral("sMemOperName"),
+            QStringLiteral("sMemJF"),     QStringLiteral("sMemmemo1"),   QStringLiteral("sMemTotalPrice")};
 }
 
 QVariant TfrmXsRecEdit1::reportVariable(const QString& name) const

@@ -68,9 +68,9 @@ bool insertLines(const Header& h, const QVector<Line>& lines)
         return false;
     }
     for (const Line& l : lines) {
-        const QVariantList values{h.code,    h.memberId, l.goodCode, l.goodName, l.type,   l.spec,
-                                  l.unit,    l.address,  l.amount,   l.price,    l.rate,   l.total,
-                                  l.mem,     l.dhJF,     l.totalJF};
+        const QVariantList values{h.code, h.memberId, l.goodCode, l.goodName, l.type,
+                                  l.spec, l.unit,     l.address,  l.amount,   l.price,
+                                  l.rate, l.total,    l.mem,      l.dhJF,     l.totalJF};
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values.at(i));
         if (!q.exec()) {
@@ -83,10 +83,11 @@ bool insertLines(const Header& h, const QVector<Line>& lines)
 
 bool insertHeader(const Header& h)
 {
-    return run(QStringLiteral("insert into depotM(F_date,F_editDate,F_code,F_empID,F_JFtype,F_empName,F_operName,"
-                              "F_totalPrice,F_HyJF,F_mem,F_OperFlag,F_flag) values(?,?,?,?,?,?,?,?,?,?,?,?)"),
-               {stamp(h.date), today(), h.code, h.memberId, h.ratio, h.empName, h.operName, h.total, h.points,
-                h.mem, operFlag(h.kind), h.kind});
+    return run(
+        QStringLiteral("insert into depotM(F_date,F_editDate,F_code,F_empID,F_JFtype,F_empName,F_operName,"
+                       "F_totalPrice,F_HyJF,F_mem,F_OperFlag,F_flag) values(?,?,?,?,?,?,?,?,?,?,?,?)"),
+        {stamp(h.date), today(), h.code, h.memberId, h.ratio, h.empName, h.operName, h.total, h.points, h.mem,
+         operFlag(h.kind), h.kind});
 }
 
 // Takes a free number for a new bill; false when the day's numbers are used up.
@@ -152,7 +153,8 @@ Result saveNewSale(Header& h, const QVector<Line>& lines, const Payment& payment
     if (payment.fromCard > 0) {
         bool ok = false;
         const double balance =
-            scalar(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {h.memberId}, &ok).toDouble();
+            scalar(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {h.memberId}, &ok)
+                .toDouble();
         if (!ok)
             return Result::Failed;
         if (calc::roundTo(balance, billcalc::kMoneyDecimals) < payment.fromCard)
@@ -161,8 +163,9 @@ Result saveNewSale(Header& h, const QVector<Line>& lines, const Payment& payment
                  {payment.fromCard, h.memberId}))
             return Result::Failed;
     }
-    if (!run(QStringLiteral("insert into T_HyxjREC(F_HYcode,F_editDate,F_FKprice,F_OperName,F_billcode,F_ZZprice) "
-                            "values(?,?,?,?,?,?)"),
+    if (!run(QStringLiteral(
+                 "insert into T_HyxjREC(F_HYcode,F_editDate,F_FKprice,F_OperName,F_billcode,F_ZZprice) "
+                 "values(?,?,?,?,?,?)"),
              {h.cardNo, dates::stampText(QDateTime::currentDateTime()), payment.cash, h.operName, h.code,
               payment.fromCard}))
         return Result::Failed;
@@ -245,7 +248,8 @@ Result saveNewRedemption(Header& h, const QVector<Line>& lines)
     }
     if (!insertLines(h, lines))
         return Result::Failed;
-    h.points = scalar(QStringLiteral("select sum(F_totalJF) from depotD where F_Code = ?"), {h.code}, &ok).toDouble();
+    h.points = scalar(QStringLiteral("select sum(F_totalJF) from depotD where F_Code = ?"), {h.code}, &ok)
+                   .toDouble();
     if (!ok)
         return Result::Failed;
     h.total = 0;
@@ -265,21 +269,23 @@ Result saveEditedBill(Header& h, const QString& oldCode)
     bool ok = false;
     if (h.code != oldCode) {
         if (!run(QStringLiteral("update depotD set F_Code = ? where F_Code = ?"), {h.code, oldCode}) ||
-            !run(QStringLiteral("update T_HyxjREC set F_billcode = ? where F_billcode = ?"), {h.code, oldCode}))
+            !run(QStringLiteral("update T_HyxjREC set F_billcode = ? where F_billcode = ?"),
+                 {h.code, oldCode}))
             return Result::Failed;
     }
     if (h.kind == Redemption) {
-        h.points =
-            scalar(QStringLiteral("select sum(F_totalJF) from depotD where F_Code = ?"), {h.code}, &ok).toDouble();
+        h.points = scalar(QStringLiteral("select sum(F_totalJF) from depotD where F_Code = ?"), {h.code}, &ok)
+                       .toDouble();
         if (!ok)
             return Result::Failed;
         h.total = 0;
     }
     const QVariant ratio = h.kind == CountCard ? QVariant(QString()) : QVariant(h.ratio);
-    if (!run(QStringLiteral("update depotM set F_date = ?, F_editDate = ?, F_code = ?, F_empID = ?, F_JFtype = ?, "
-                            "F_empName = ?, F_operName = ?, F_totalprice = ?, F_hyJF = ?, F_mem = ? where F_ID = ?"),
-             {stamp(h.date), today(), h.code, h.memberId, ratio, h.empName, h.operName, h.total, h.points, h.mem,
-              h.id}))
+    if (!run(QStringLiteral(
+                 "update depotM set F_date = ?, F_editDate = ?, F_code = ?, F_empID = ?, F_JFtype = ?, "
+                 "F_empName = ?, F_operName = ?, F_totalprice = ?, F_hyJF = ?, F_mem = ? where F_ID = ?"),
+             {stamp(h.date), today(), h.code, h.memberId, ratio, h.empName, h.operName, h.total, h.points,
+              h.mem, h.id}))
         return Result::Failed;
     if (!recomputePoints(h.memberId))
         return Result::Failed;
@@ -292,7 +298,8 @@ Result deleteBill(const QString& code)
     if (!tx.active())
         return Result::Failed;
     QSqlQuery head(dmData->ADOcnn());
-    if (!run(QStringLiteral("select F_ID,F_flag,F_OperFlag,F_totalprice,F_hyJF,F_empID from depotM where F_code = ?"),
+    if (!run(QStringLiteral(
+                 "select F_ID,F_flag,F_OperFlag,F_totalprice,F_hyJF,F_empID from depotM where F_code = ?"),
              {code}, &head))
         return Result::Failed;
     if (!head.next())
@@ -312,9 +319,9 @@ Result deleteBill(const QString& code)
     while (lines.next())
         moves.append({lines.value(0).toString(), lines.value(1).toDouble()});
     lines.finish();
-    const QString stockSql = kind == Redemption
-                                 ? QStringLiteral("update T_goodDH set F_amount = F_amount + ? where F_code = ?")
-                                 : QStringLiteral("update t_goods set F_amount = F_amount + ? where F_code = ?");
+    const QString stockSql =
+        kind == Redemption ? QStringLiteral("update T_goodDH set F_amount = F_amount + ? where F_code = ?")
+                           : QStringLiteral("update t_goods set F_amount = F_amount + ? where F_code = ?");
     for (const auto& m : moves) {
         const double back = kind == Redemption ? m.second : m.second * sign;
         if (!run(stockSql, {back, m.first}))
@@ -330,16 +337,19 @@ Result deleteBill(const QString& code)
         balance = total;
     } else if (kind == Consumption) {
         bool ok = false;
-        balance = scalar(QStringLiteral("select sum(F_ZZprice) from T_HyxjREC where F_billcode = ?"), {code}, &ok)
-                      .toDouble();
+        balance =
+            scalar(QStringLiteral("select sum(F_ZZprice) from T_HyxjREC where F_billcode = ?"), {code}, &ok)
+                .toDouble();
         if (!ok)
             return Result::Failed;
     }
-    if (balance != 0 && !run(QStringLiteral("update t_member set F_beginJE = coalesce(F_beginJE,0) + ? where F_ID = ?"),
-                             {balance, memberId}))
+    if (balance != 0 &&
+        !run(QStringLiteral("update t_member set F_beginJE = coalesce(F_beginJE,0) + ? where F_ID = ?"),
+             {balance, memberId}))
         return Result::Failed;
     if (kind == CountCard &&
-        !run(QStringLiteral("update t_member set F_hyXF = coalesce(F_hyXF,0) - ? where F_ID = ?"), {total, memberId}))
+        !run(QStringLiteral("update t_member set F_hyXF = coalesce(F_hyXF,0) - ? where F_ID = ?"),
+             {total, memberId}))
         return Result::Failed;
 
     if (!run(QStringLiteral("delete from depotD where F_Code = ?"), {code}) ||

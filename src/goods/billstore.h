@@ -11,7 +11,13 @@
 namespace billstore {
 
 // Bill kinds (depotM.F_flag).
-enum Kind { Consumption = 1, Return = 2, Redemption = 3, CountCard = 4 };
+enum Kind
+{
+    Consumption = 1,
+    Return = 2,
+    Redemption = 3,
+    CountCard = 4
+};
 
 // Sign with which a bill of the kind counts in member totals (F_OperFlag).
 int operFlag(int kind);
@@ -58,7 +64,8 @@ struct Payment
     double fromCard = 0; // T_HyxjREC.F_ZZprice, taken off t_member.F_beginJE
 };
 
-enum class Result {
+enum class Result
+{
     Saved,
     Failed,       // a statement failed; everything was rolled back
     CardShort,    // the card balance no longer covers the card part

@@ -55,17 +55,19 @@ void deleteBill(TFrmMain* main, bool redemption, const QString& billCode)
     if (billCode.isEmpty())
         return;
     const QString card = main->memberSet()->field(QStringLiteral("F_hycode")).toString();
-    const QString question = redemption ? QStringLiteral("真的要删除当前兑换单号为“") + billCode + QStringLiteral("”吗？")
-                                        : QStringLiteral("真的要删除当前消费单号为“") + billCode + QStringLiteral("”吗？");
+    const QString question =
+        redemption ? QStringLiteral("真的要删除当前兑换单号为“") + billCode + QStringLiteral("”吗？")
+                   : QStringLiteral("真的要删除当前消费单号为“") + billCode + QStringLiteral("”吗？");
     if (ShowMess(question, mkQuestion) != maYes)
         return;
     if (billstore::deleteBill(billCode) != billstore::Result::Saved) {
         ShowMess(QStringLiteral("删除操作失败，请检查数据连接... "), mkError);
         return;
     }
-    dmData->WriteLog(QStringLiteral("删除会员 \"") + card +
-                     (redemption ? QStringLiteral("\" 的兑换单号为 \"") : QStringLiteral("\" 的消费单号为 \"")) +
-                     billCode + (redemption ? QStringLiteral("\" 的兑换记录！") : QStringLiteral("\" 的消费记录！")));
+    dmData->WriteLog(
+        QStringLiteral("删除会员 \"") + card +
+        (redemption ? QStringLiteral("\" 的兑换单号为 \"") : QStringLiteral("\" 的消费单号为 \"")) +
+        billCode + (redemption ? QStringLiteral("\" 的兑换记录！") : QStringLiteral("\" 的消费记录！")));
     main->refreshAndLocate(card);
     main->refreshBills(QString());
 }

@@ -7,8 +7,8 @@
 #include "members/TMoneyEdit.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -160,7 +160,8 @@ QString TBillCellDelegate::fieldOf(const QModelIndex& index) const
     return m_grid->column(index.column()).fieldName.toLower();
 }
 
-QWidget* TBillCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
+QWidget* TBillCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                         const QModelIndex& index) const
 {
     const QString field = fieldOf(index);
     QWidget* editor = nullptr;
@@ -207,7 +208,8 @@ void TBillCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
     }
 }
 
-void TBillCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+void TBillCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                     const QModelIndex& index) const
 {
     if (auto* m = dynamic_cast<TMoneyEdit*>(editor))
         model->setData(index, m->value(), Qt::EditRole);

@@ -60,10 +60,10 @@ private:
 };
 
 // Items of the shared lists.
-QStringList categoryNames();   // goods categories
-QStringList clerkNames();      // sales clerks (t_code 'empname')
-QStringList unitNames();       // units (t_code 'unit')
-QStringList pointRatios();     // points ratios (t_code 'xiaofeijifen')
+QStringList categoryNames(); // goods categories
+QStringList clerkNames();    // sales clerks (t_code 'empname')
+QStringList unitNames();     // units (t_code 'unit')
+QStringList pointRatios();   // points ratios (t_code 'xiaofeijifen')
 
 // Cell editors of the bill grids: numbers with a fixed number of decimals in
 // the number columns, plain text elsewhere; texts are limited to the width of

@@ -24,16 +24,18 @@
 namespace {
 int addMember(TestEnv& env, const QString& card, int type, double rate, double balance, double beginJF = 0)
 {
-    env.exec("insert into t_member(F_hycode,F_name,F_IFnew,F_HYstatus,F_rate,F_beginJE,F_beginJF,F_hyJF,F_beginXF,"
-             "F_hyXF,F_toDate,F_useFlag) values(?,?,?,'可  用',?,?,?,?,0,0,'3000-08-14',0)",
-             {card, QString("会员" + card), type, rate, balance, beginJF, beginJF});
+    env.exec(
+        "insert into t_member(F_hycode,F_name,F_IFnew,F_HYstatus,F_rate,F_beginJE,F_beginJF,F_hyJF,F_beginXF,"
+        "F_hyXF,F_toDate,F_useFlag) values(?,?,?,'可  用',?,?,?,?,0,0,'3000-08-14',0)",
+        {card, QString("会员" + card), type, rate, balance, beginJF, beginJF});
     return env.value("select F_ID from t_member where F_hycode=?", {card}).toInt();
 }
 void addGoods(TestEnv& env, const QString& code, double price, double minRate, double stock)
 {
-    env.exec("insert into t_goods(F_code,F_name,F_type,F_spec,F_unit,F_address,F_price1,F_price2,F_amount,F_rate) "
-             "values(?,?,'饮料','瓶','个','本地',?,1,?,?)",
-             {code, QString("商品" + code), price, stock, minRate});
+    env.exec(
+        "insert into t_goods(F_code,F_name,F_type,F_spec,F_unit,F_address,F_price1,F_price2,F_amount,F_rate) "
+        "values(?,?,'饮料','瓶','个','本地',?,1,?,?)",
+        {code, QString("商品" + code), price, stock, minRate});
 }
 QVariant member(TestEnv& env, const QString& card, const char* field)
 {
@@ -59,10 +61,7 @@ struct Browser
         main.setDetailPage(page);
         locate(card);
     }
-    void locate(const QString& card)
-    {
-        QVERIFY(main.memberSet()->locate("F_hycode", card));
-    }
+    void locate(const QString& card) { QVERIFY(main.memberSet()->locate("F_hycode", card)); }
 };
 
 // Runs every dialog opened through commands::execDialog with the script for its type.
@@ -168,13 +167,14 @@ private slots:
         };
         d.bill = [&](TfrmXsRecEdit& bill) {
             bill.show();
-            if (bill.windowTitle() != QStringLiteral("会员消费记录 - 新增") || bill.numberBox()->text() != code)
+            if (bill.windowTitle() != QStringLiteral("会员消费记录 - 新增") ||
+                bill.numberBox()->text() != code)
                 return int(QDialog::Rejected);
             TDBGrid* g = bill.grid();
-            typeCode(g, 0, "G1");                      // typed + Enter
+            typeCode(g, 0, "G1"); // typed + Enter
             setCell(g, 0, "F_Amount", 2.0);
-            bill.pickGoods();                          // picked: appended as line 2
-            setCell(g, 1, "F_Amount", 2.0);            // stock 1: shown in red
+            bill.pickGoods();               // picked: appended as line 2
+            setCell(g, 1, "F_Amount", 2.0); // stock 1: shown in red
             redQuantity = bill.stockShort(1) && !bill.stockShort(0);
             bill.addLine();
             setCell(g, 2, "F_GoodCode", "A'3");
@@ -196,16 +196,20 @@ private slots:
         QCOMPARE(stockOf(env, "G1"), 8.0);
         QCOMPARE(stockOf(env, "G2"), -1.0);
         QCOMPARE(stockOf(env, "A'3"), 2.0);
-        QCOMPARE(env.value("select F_HYcode || '|' || F_FKprice || '|' || F_ZZprice || '|' || F_billcode || '|' || "
-                           "F_OperName from T_HyxjREC")
-                     .toString(),
-                 QString("M1|49.4999|0.0|" + code + "|admin"));
-        QCOMPARE(env.value("select F_flag || '|' || F_OperFlag || '|' || F_totalprice || '|' || F_hyJF || '|' || "
-                           "F_JFtype || '|' || F_empName || '|' || F_mem || '|' || F_editDate from depotM")
-                     .toString(),
-                 QString("1|1|49.4999|4.95|10|小王|备注'1|" + QDate::currentDate().toString("yyyy-MM-dd")));
-        QVERIFY(env.value("select F_date from depotM").toString().startsWith(
-            QDate::currentDate().toString("yyyy-MM-dd ")));
+        QCOMPARE(
+            env.value(
+                   "select F_HYcode || '|' || F_FKprice || '|' || F_ZZprice || '|' || F_billcode || '|' || "
+                   "F_OperName from T_HyxjREC")
+                .toString(),
+            QString("M1|49.4999|0.0|" + code + "|admin"));
+        QCOMPARE(
+            env.value("select F_flag || '|' || F_OperFlag || '|' || F_totalprice || '|' || F_hyJF || '|' || "
+                      "F_JFtype || '|' || F_empName || '|' || F_mem || '|' || F_editDate from depotM")
+                .toString(),
+            QString("1|1|49.4999|4.95|10|小王|备注'1|" + QDate::currentDate().toString("yyyy-MM-dd")));
+        QVERIFY(env.value("select F_date from depotM")
+                    .toString()
+                    .startsWith(QDate::currentDate().toString("yyyy-MM-dd ")));
         QCOMPARE(env.value("select group_concat(F_GoodCode || ':' || F_Amount || ':' || F_Rate || ':' || "
                            "F_TotalPrice || ':' || F_Code, ',') from (select * from depotD order by F_ID)")
                      .toString(),
@@ -232,12 +236,15 @@ private slots:
         QCOMPARE(d.opened, (QStringList{"会员消费记录 - 新增", "收费窗口"}));
         const QString returnCode = QDate::currentDate().toString("'XF'yyyyMMdd") + "002";
         QCOMPARE(stockOf(env, "G1"), 9.0);
-        QCOMPARE(env.value("select F_flag || '|' || F_OperFlag || '|' || F_totalprice || '|' || F_hyJF from depotM "
-                           "where F_code=?",
-                           {returnCode})
-                     .toString(),
-                 QStringLiteral("2|-1|11.25|1.13"));
-        QCOMPARE(env.value("select F_FKprice from T_HyxjREC where F_billcode=?", {returnCode}).toDouble(), 0.0);
+        QCOMPARE(
+            env.value(
+                   "select F_flag || '|' || F_OperFlag || '|' || F_totalprice || '|' || F_hyJF from depotM "
+                   "where F_code=?",
+                   {returnCode})
+                .toString(),
+            QStringLiteral("2|-1|11.25|1.13"));
+        QCOMPARE(env.value("select F_FKprice from T_HyxjREC where F_billcode=?", {returnCode}).toDouble(),
+                 0.0);
         QCOMPARE(member(env, "M1", "F_hyXF").toDouble(), 38.2499);
         QCOMPARE(member(env, "M1", "F_hyJF").toDouble(), 3.82);
         QCOMPARE(member(env, "M1", "F_beginJE").toDouble(), 11.25);
@@ -363,9 +370,10 @@ private slots:
         env.exec("update t_member set F_beginJE = 100 where F_hycode='M1'");
         env.exec("create trigger fail_line before insert on depotD when new.F_GoodCode = 'G2' "
                  "begin select raise(abort, 'disk'); end");
-        const QVariantList before{stockOf(env, "G1"), stockOf(env, "G2"), member(env, "M1", "F_beginJE"),
-                                  member(env, "M1", "F_hyXF"), member(env, "M1", "F_hyJF"), count(env, "T_HyxjREC"),
-                                  count(env, "depotM"), count(env, "depotD")};
+        const QVariantList before{
+            stockOf(env, "G1"),          stockOf(env, "G2"),          member(env, "M1", "F_beginJE"),
+            member(env, "M1", "F_hyXF"), member(env, "M1", "F_hyJF"), count(env, "T_HyxjREC"),
+            count(env, "depotM"),        count(env, "depotD")};
         env.mess().clear();
         d.bill = [](TfrmXsRecEdit& bill) {
             setCell(bill.grid(), 0, "F_GoodCode", "G1");
@@ -378,9 +386,10 @@ private slots:
         };
         b.main.command("actBillNew")->trigger();
         QCOMPARE(env.mess().texts(), QStringList{"保存失败，请检测数据库连接！"});
-        const QVariantList after{stockOf(env, "G1"), stockOf(env, "G2"), member(env, "M1", "F_beginJE"),
-                                 member(env, "M1", "F_hyXF"), member(env, "M1", "F_hyJF"), count(env, "T_HyxjREC"),
-                                 count(env, "depotM"), count(env, "depotD")};
+        const QVariantList after{
+            stockOf(env, "G1"),          stockOf(env, "G2"),          member(env, "M1", "F_beginJE"),
+            member(env, "M1", "F_hyXF"), member(env, "M1", "F_hyJF"), count(env, "T_HyxjREC"),
+            count(env, "depotM"),        count(env, "depotD")};
         QCOMPARE(after, before);
     }
 
@@ -390,10 +399,10 @@ private slots:
         QTest::addColumn<double>("amount");
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown code") << "ZZ9" << 1.0 << "商品 \"ZZ9\" 不存在，请检查输入？";
-        QTest::newRow("quote in an unknown code") << "x' or '1'='1" << 1.0
-                                                  << "商品 \"x' or '1'='1\" 不存在，请检查输入？";
-        QTest::newRow("huge quantity") << "G1" << 1e12
-                                       << "第 1 行的数量、单价、折扣或金额超出允许范围，请检查输入！";
+        QTest::newRow("quote in an unknown code")
+            << "x' or '1'='1" << 1.0 << "商品 \"x' or '1'='1\" 不存在，请检查输入？";
+        QTest::newRow("huge quantity")
+            << "G1" << 1e12 << "第 1 行的数量、单价、折扣或金额超出允许范围，请检查输入！";
         QTest::newRow("quantity without a code") << "" << 2.0 << "第 1 行的商品编号不能为空！";
         QTest::newRow("nothing but an empty line") << "" << 0.0 << "消费金额为0，此单据不能成交，谢谢！！";
     }
@@ -440,7 +449,8 @@ private slots:
         QCOMPARE(bill.lines()->value(0, "F_Rate").toDouble(), 0.9);
         QCOMPARE(bill.lines()->value(0, "F_Amount").toDouble(), 1.0);
         // Enter moved on to the next cell.
-        QCOMPARE(bill.grid()->column(bill.grid()->currentIndex().column()).fieldName, QStringLiteral("F_GoodName"));
+        QCOMPARE(bill.grid()->column(bill.grid()->currentIndex().column()).fieldName,
+                 QStringLiteral("F_GoodName"));
         // The price editor takes four decimals and refuses a fifth.
         const QModelIndex price = bill.grid()->model()->index(0, bill.grid()->findColumn("F_Price"));
         bill.grid()->setCurrentIndex(price);
@@ -487,7 +497,8 @@ private slots:
         d.pay = [](TFrmFKman& p) { return payCash(p, 0, 0); };
         d.bill = [&](TfrmXsRecEdit& bill) {
             // Another copy takes the number while the bill is open.
-            env.exec("insert into depotM(F_code,F_empID,F_totalprice,F_hyJF,F_OperFlag,F_flag) values(?,?,0,0,1,1)",
+            env.exec("insert into depotM(F_code,F_empID,F_totalprice,F_hyJF,F_OperFlag,F_flag) "
+                     "values(?,?,0,0,1,1)",
                      {QString(today + "001"), id + 100});
             setCell(bill.grid(), 0, "F_GoodCode", "G1");
             bill.lookupGoods(0);
@@ -496,7 +507,8 @@ private slots:
             return bill.result();
         };
         b.main.command("actBillNew")->trigger();
-        QCOMPARE(env.value("select F_code from depotM where F_empID=?", {id}).toString(), QString(today + "002"));
+        QCOMPARE(env.value("select F_code from depotM where F_empID=?", {id}).toString(),
+                 QString(today + "002"));
         QCOMPARE(env.value("select F_billcode from T_HyxjREC").toString(), QString(today + "002"));
         QCOMPARE(member(env, "M1", "F_hyJF").toDouble(), 1.0);
 
@@ -517,12 +529,17 @@ private slots:
         QVERIFY(b.main.billSet()->locate("F_code", QString(today + "002")));
         b.main.command("actBillEdit")->trigger();
         QCOMPARE(d.opened, QStringList{"会员消费记录 - 修改"});
-        QCOMPARE(env.mess().texts(), QStringList{QString("单号 \"" + today + "001\" 已经存在，请重新输入！")});
-        QCOMPARE(env.value("select F_hyJF || '|' || F_JFtype from depotM where F_code=?", {QString(today + "050")})
-                     .toString(),
-                 QStringLiteral("2.0|5"));
-        QCOMPARE(env.value("select count(*) from depotD where F_Code=?", {QString(today + "050")}).toInt(), 1);
-        QCOMPARE(env.value("select count(*) from T_HyxjREC where F_billcode=?", {QString(today + "050")}).toInt(), 1);
+        QCOMPARE(env.mess().texts(),
+                 QStringList{QString("单号 \"" + today + "001\" 已经存在，请重新输入！")});
+        QCOMPARE(
+            env.value("select F_hyJF || '|' || F_JFtype from depotM where F_code=?", {QString(today + "050")})
+                .toString(),
+            QStringLiteral("2.0|5"));
+        QCOMPARE(env.value("select count(*) from depotD where F_Code=?", {QString(today + "050")}).toInt(),
+                 1);
+        QCOMPARE(
+            env.value("select count(*) from T_HyxjREC where F_billcode=?", {QString(today + "050")}).toInt(),
+            1);
         QCOMPARE(member(env, "M1", "F_hyJF").toDouble(), 2.0);
         QCOMPARE(member(env, "M1", "F_hyXF").toDouble(), 10.0);
         QCOMPARE(stockOf(env, "G1"), 9.0);
@@ -534,7 +551,8 @@ private slots:
         TestEnv env;
         const int id = addMember(env, "K1", 2, 1, 3, 10);
         // Points spent on a redemption stay spent.
-        env.exec("insert into depotM(F_code,F_empID,F_totalprice,F_hyJF,F_OperFlag,F_flag) values('DH1',?,0,4,-1,3)",
+        env.exec("insert into depotM(F_code,F_empID,F_totalprice,F_hyJF,F_OperFlag,F_flag) "
+                 "values('DH1',?,0,4,-1,3)",
                  {id});
         env.exec("update t_member set F_hyJF = 6 where F_ID=?", {id});
         Browser b("K1");
@@ -553,15 +571,17 @@ private slots:
         };
         env.mess().answers = {2, 1};
         b.main.command("actBillNew")->trigger();
-        QCOMPARE(env.mess().texts(), (QStringList{"会员消费次数必须大于0！", "当前客户消费已经超过消费次数 2 次，真的继续吗？",
-                                                  "当前客户消费已经超过消费次数 2 次，真的继续吗？"}));
+        QCOMPARE(env.mess().texts(),
+                 (QStringList{"会员消费次数必须大于0！", "当前客户消费已经超过消费次数 2 次，真的继续吗？",
+                              "当前客户消费已经超过消费次数 2 次，真的继续吗？"}));
         QCOMPARE(member(env, "K1", "F_beginJE").toDouble(), -2.0);
         QCOMPARE(member(env, "K1", "F_hyXF").toDouble(), 5.0);
         QCOMPARE(member(env, "K1", "F_hyJF").toDouble(), 8.0); // 10 - 4 + 2
-        QCOMPARE(env.value("select F_flag || '|' || F_OperFlag || '|' || F_totalprice || '|' || F_hyJF || '|' || "
-                           "coalesce(F_JFtype,'') from depotM where F_flag=4")
-                     .toString(),
-                 QStringLiteral("4|1|5.0|2.0|"));
+        QCOMPARE(
+            env.value("select F_flag || '|' || F_OperFlag || '|' || F_totalprice || '|' || F_hyJF || '|' || "
+                      "coalesce(F_JFtype,'') from depotM where F_flag=4")
+                .toString(),
+            QStringLiteral("4|1|5.0|2.0|"));
         QCOMPARE(count(env, "depotD") + count(env, "T_HyxjREC"), 0);
 
         // Editing shows the uses read-only and leaves the counts alone.
@@ -596,7 +616,8 @@ private slots:
         QFETCH(bool, saved);
         TestEnv env;
         addMember(env, "P1", 0, 1, 0, points);
-        env.exec("insert into T_goodDH(F_code,F_name,F_amount,F_jifen) values('L1','雨伞',1,30),('L2','水杯',5,40)");
+        env.exec("insert into T_goodDH(F_code,F_name,F_amount,F_jifen) "
+                 "values('L1','雨伞',1,30),('L2','水杯',5,40)");
         Browser b("P1", 2);
         Dialogs d;
         d.giftPicker = [](TDLGgoodDHxz& picker) {
@@ -634,10 +655,12 @@ private slots:
                            "F_totalprice || '|' || F_empName from depotM")
                      .toString(),
                  QString(code + "|3|-1|100.0|0.0|小李"));
-        QCOMPARE(env.value("select group_concat(F_GoodCode || ':' || F_Amount || ':' || F_dhJF || ':' || F_totalJF, "
-                           "',') from (select * from depotD order by F_ID)")
-                     .toString(),
-                 QStringLiteral("L1:2.0:30.0:60.0,L2:1.0:40.0:40.0"));
+        QCOMPARE(
+            env.value(
+                   "select group_concat(F_GoodCode || ':' || F_Amount || ':' || F_dhJF || ':' || F_totalJF, "
+                   "',') from (select * from depotD order by F_ID)")
+                .toString(),
+            QStringLiteral("L1:2.0:30.0:60.0,L2:1.0:40.0:40.0"));
         QCOMPARE(b.main.redeemSet()->field("F_code").toString(), code);
         QCOMPARE(env.value("select F_OperType from LogRec order by F_ID desc").toString(),
                  QStringLiteral("新增会员 \"P1\" 的兑换记录！"));

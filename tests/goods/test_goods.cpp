@@ -39,7 +39,8 @@ QStringList codes(const TDataSet* set)
         out << set->value(r, QStringLiteral("F_code")).toString();
     return out;
 }
-void fill(TfrmGoodEdit& dlg, const QString& type, const QString& code, const QString& name, double p1, double p2)
+void fill(TfrmGoodEdit& dlg, const QString& type, const QString& code, const QString& name, double p1,
+          double p2)
 {
     dlg.typeBox()->setEditText(type);
     dlg.codeBox()->setText(code);
@@ -62,14 +63,29 @@ private slots:
         QTest::addColumn<double>("price2");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("code") << "饮料" << "  " << "可乐" << 3.0 << 2.0 << "编号不能为空！" << "edtCode";
-        QTest::newRow("name") << "饮料" << "G9" << " " << 3.0 << 2.0 << "名称不能为空！" << "edtName";
-        QTest::newRow("sale price") << "饮料" << "G9" << "可乐" << 0.0 << 2.0 << "预售单价必须大于0！"
+        QTest::newRow("code") << "饮料"
+                              << "  "
+                              << "可乐" << 3.0 << 2.0 << "编号不能为空！"
+                              << "edtCode";
+        QTest::newRow("name") << "饮料"
+                              << "G9"
+                              << " " << 3.0 << 2.0 << "名称不能为空！"
+                              << "edtName";
+        QTest::newRow("sale price") << "饮料"
+                                    << "G9"
+                                    << "可乐" << 0.0 << 2.0 << "预售单价必须大于0！"
                                     << "edtPrice1";
-        QTest::newRow("purchase price") << "饮料" << "G9" << "可乐" << 3.0 << 0.0 << "进货价格必须大于0！"
+        QTest::newRow("purchase price") << "饮料"
+                                        << "G9"
+                                        << "可乐" << 3.0 << 0.0 << "进货价格必须大于0！"
                                         << "edtPrice2";
-        QTest::newRow("category") << "" << "G9" << "可乐" << 3.0 << 2.0 << "货品类型不能为空！" << "cmbType";
-        QTest::newRow("duplicate") << "饮料" << "G1" << "可乐" << 3.0 << 2.0 << "商品编号重复，请重新输入！"
+        QTest::newRow("category") << ""
+                                  << "G9"
+                                  << "可乐" << 3.0 << 2.0 << "货品类型不能为空！"
+                                  << "cmbType";
+        QTest::newRow("duplicate") << "饮料"
+                                   << "G1"
+                                   << "可乐" << 3.0 << 2.0 << "商品编号重复，请重新输入！"
                                    << "edtCode";
     }
     void editorChecksInOrder()
@@ -90,7 +106,8 @@ private slots:
         fill(dlg, type, code, name, price1, price2);
         QVERIFY(!dlg.save());
         QCOMPARE(env.mess().texts(), QStringList{message});
-        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focus);
+        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+                     focus);
         QCOMPARE(env.value("select count(*) from t_goods").toInt(), 1);
     }
 
@@ -99,7 +116,8 @@ private slots:
         TestEnv env;
         TfrmGoodSet set;
         set.show();
-        TfrmGoodEdit dlg(TfrmGoodEdit::New, set.goodsSet(), [&set](const QString& c) { set.queryGoods(c); }, &set);
+        TfrmGoodEdit dlg(
+            TfrmGoodEdit::New, set.goodsSet(), [&set](const QString& c) { set.queryGoods(c); }, &set);
         QVERIFY(dlg.continueBox()->isVisibleTo(&dlg));
         QVERIFY(!dlg.navigator()->isVisibleTo(&dlg));
         dlg.continueBox()->setChecked(true);
@@ -111,9 +129,10 @@ private slots:
         QVERIFY(dlg.save());
         QCOMPARE(dlg.result(), 0); // keeps adding: fields cleared, window open
         QVERIFY(dlg.codeBox()->text().isEmpty());
-        QCOMPARE(env.value("select F_type || '|' || F_name || '|' || F_mem from t_goods where F_code=?", {"A'1"})
-                     .toString(),
-                 QStringLiteral("饮料|可乐| 冰镇 "));
+        QCOMPARE(
+            env.value("select F_type || '|' || F_name || '|' || F_mem from t_goods where F_code=?", {"A'1"})
+                .toString(),
+            QStringLiteral("饮料|可乐| 冰镇 "));
         QCOMPARE(env.value("select F_rate from t_goods where F_code=?", {"A'1"}).toDouble(), 1.0);
         QCOMPARE(stockOf(env, "A'1"), 12.0);
         QCOMPARE(set.goodsSet()->field("F_code").toString(), QStringLiteral("A'1"));
@@ -139,7 +158,8 @@ private slots:
         TfrmGoodSet set;
         set.show();
         QVERIFY(set.goodsSet()->locate("F_code", "G1"));
-        TfrmGoodEdit dlg(TfrmGoodEdit::Edit, set.goodsSet(), [&set](const QString& c) { set.queryGoods(c); }, &set);
+        TfrmGoodEdit dlg(
+            TfrmGoodEdit::Edit, set.goodsSet(), [&set](const QString& c) { set.queryGoods(c); }, &set);
         QVERIFY(dlg.amountBox()->isReadOnly());
         QVERIFY(!dlg.continueBox()->isVisibleTo(&dlg));
         QVERIFY(dlg.navigator()->isVisibleTo(&dlg));
@@ -151,7 +171,8 @@ private slots:
         dlg.codeBox()->setText("G1");
         dlg.nameBox()->setText("可口可乐");
         QVERIFY(dlg.save());
-        QCOMPARE(env.value("select F_name from t_goods where F_code='G1'").toString(), QStringLiteral("可口可乐"));
+        QCOMPARE(env.value("select F_name from t_goods where F_code='G1'").toString(),
+                 QStringLiteral("可口可乐"));
         QCOMPARE(stockOf(env, "G1"), 3.0);
     }
 
@@ -191,12 +212,18 @@ private slots:
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("search");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("all") << "" << "" << QStringList{"A12", "B1", "C1", "D%1"};
-        QTest::newRow("code, name or origin") << "" << "12" << QStringList{"A12", "B1", "C1"};
-        QTest::newRow("category prefix") << "饮" << "" << QStringList{"A12", "B1"};
-        QTest::newRow("both") << "饮" << "12" << QStringList{"A12", "B1"};
-        QTest::newRow("percent is a character") << "" << "%" << QStringList{"D%1"};
-        QTest::newRow("quote") << "" << "O'" << QStringList{"C1"};
+        QTest::newRow("all") << ""
+                             << "" << QStringList{"A12", "B1", "C1", "D%1"};
+        QTest::newRow("code, name or origin") << ""
+                                              << "12" << QStringList{"A12", "B1", "C1"};
+        QTest::newRow("category prefix") << "饮"
+                                         << "" << QStringList{"A12", "B1"};
+        QTest::newRow("both") << "饮"
+                              << "12" << QStringList{"A12", "B1"};
+        QTest::newRow("percent is a character") << ""
+                                                << "%" << QStringList{"D%1"};
+        QTest::newRow("quote") << ""
+                               << "O'" << QStringList{"C1"};
     }
     void filters()
     {
@@ -227,8 +254,9 @@ private slots:
                  (QStringList{"服务类为系统默认类别，不能修改！", "服务类为系统默认类别，不能删除！"}));
         QCOMPARE(env.value("select count(*) from T_goodLB where F_code='000000'").toInt(), 1);
 
-        TDLGaddSet1 add(TDLGaddSet1::NewCategory, set.categorySet(),
-                        [&set](const QString& c) { set.openCategories(c); }, &set);
+        TDLGaddSet1 add(
+            TDLGaddSet1::NewCategory, set.categorySet(), [&set](const QString& c) { set.openCategories(c); },
+            &set);
         QVERIFY(!add.amountBox()->isVisibleTo(&add));
         add.codeBox()->setText("000000");
         add.nameBox()->setText("饮料");
@@ -249,14 +277,16 @@ private slots:
         set.deleteGift();
         QCOMPARE(env.mess().texts(),
                  (QStringList{"没有记录需要修改，请选择商品记录！", "没有兑换商品资料，删除失败！"}));
-        TDLGaddSet1 gift(TDLGaddSet1::NewGift, set.giftSet(), [&set](const QString& c) { set.openGifts(c); }, &set);
+        TDLGaddSet1 gift(
+            TDLGaddSet1::NewGift, set.giftSet(), [&set](const QString& c) { set.openGifts(c); }, &set);
         QCOMPARE(gift.windowTitle(), QStringLiteral("兑换商品设置 - 新增"));
         gift.codeBox()->setText("L1");
         gift.nameBox()->setText("雨伞");
         gift.amountBox()->setValue(3);
         gift.pointsBox()->setValue(30);
         QVERIFY(gift.save());
-        TDLGaddSet1 edit(TDLGaddSet1::EditGift, set.giftSet(), [&set](const QString& c) { set.openGifts(c); }, &set);
+        TDLGaddSet1 edit(
+            TDLGaddSet1::EditGift, set.giftSet(), [&set](const QString& c) { set.openGifts(c); }, &set);
         QCOMPARE(edit.pointsBox()->value(), 30.0);
         edit.pointsBox()->setValue(35);
         QVERIFY(edit.save());
@@ -327,10 +357,12 @@ private slots:
         QCOMPARE(set.goodsSet()->field("F_amount").toDouble(), 0.0);
         // Later price changes leave the record as it was.
         env.exec("update t_goods set F_price1 = 9 where F_code='G1'");
-        QCOMPARE(env.value("select F_GoodCode || '|' || F_amount || '|' || F_price1 || '|' || F_OperFlag || '|' || "
-                           "F_memo1 || '|' || F_OperName from t_goodJHrec")
-                     .toString(),
-                 QStringLiteral("G1|5.0|3.5|-1|退回厂家|admin"));
+        QCOMPARE(
+            env.value(
+                   "select F_GoodCode || '|' || F_amount || '|' || F_price1 || '|' || F_OperFlag || '|' || "
+                   "F_memo1 || '|' || F_OperName from t_goodJHrec")
+                .toString(),
+            QStringLiteral("G1|5.0|3.5|-1|退回厂家|admin"));
 
         TDLGgoodJTH in(set.goodsSet(), &set);
         in.quantityBox()->setValue(0);
