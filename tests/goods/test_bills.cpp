@@ -665,6 +665,19 @@ private slots:
         QCOMPARE(env.value("select F_OperType from LogRec order by F_ID desc").toString(),
                  QStringLiteral("新增会员 \"P1\" 的兑换记录！"));
 
+        // Editing re-reads the points from the stored lines and takes no more gifts or points.
+        d.redeem = [](TfrmDhRecEdit& r) {
+            if (!r.grid()->isReadOnly())
+                return int(QDialog::Rejected);
+            r.clerkBox()->setEditText("小张");
+            r.confirm();
+            return r.result();
+        };
+        b.main.command("actBillEdit")->trigger();
+        QCOMPARE(env.value("select F_empName || '|' || F_hyJF from depotM").toString(), QStringLiteral("小张|100.0"));
+        QCOMPARE(member(env, "P1", "F_hyJF").toDouble(), 0.0);
+        QCOMPARE(env.value("select F_amount from T_goodDH where F_code='L1'").toDouble(), -1.0);
+
         env.mess().clear();
         b.main.command("actBillDelete")->trigger();
         QCOMPARE(env.mess().texts(), QStringList{QString("真的要删除当前兑换单号为“" + code + "”吗？")});

@@ -8,6 +8,7 @@
 #include "goods/TfrmGoodEdit.h"
 #include "goods/TfrmGoodSet.h"
 #include "members/TMoneyEdit.h"
+#include "report/reportprint.h"
 #include "testenv.h"
 
 #include <QAction>
@@ -397,6 +398,21 @@ private slots:
         gifts.pick();
         QVERIFY(gifts.list()->isEmpty());
         QCOMPARE(picked.last(), QStringLiteral("30"));
+    }
+
+    void printsTheGoodsList()
+    {
+        TestEnv env;
+        QStringList shown;
+        const report::TShowHook old = report::setShowHook([&shown](QDialog& w) { shown << w.windowTitle(); });
+        TfrmGoodSet set;
+        set.printList(); // empty list: nothing
+        QCOMPARE(shown.size(), 0);
+        addGoods(env, "G1", "可乐", "饮料", 5);
+        set.queryGoods();
+        set.printList();
+        report::setShowHook(old);
+        QCOMPARE(shown.size(), 1);
     }
 
     void commandOpensWindowAndLogs()
