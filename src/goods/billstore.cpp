@@ -200,9 +200,9 @@ Result saveNewVisit(Header& h)
     TransactionGuard tx(*dmData);
     if (!tx.active())
         return Result::Failed;
+    h.kind = CountCard;
     if (!takeNumber(h))
         return Result::NumbersUsedUp;
-    h.kind = CountCard;
     if (!insertHeader(h))
         return Result::Failed;
     if (!run(QStringLiteral("update t_member set F_hyXF = coalesce(F_hyXF,0) + ?, F_beginJE = "
@@ -219,9 +219,9 @@ Result saveNewRedemption(Header& h, const QVector<Line>& lines)
     TransactionGuard tx(*dmData);
     if (!tx.active())
         return Result::Failed;
+    h.kind = Redemption;
     if (!takeNumber(h))
         return Result::NumbersUsedUp;
-    h.kind = Redemption;
     QVector<double> points;
     for (const Line& l : lines)
         points << l.totalJF;

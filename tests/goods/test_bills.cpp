@@ -7,6 +7,7 @@
 #include "goods/TfrmDhRecEdit.h"
 #include "goods/TfrmXsRecEdit.h"
 #include "goods/TfrmXsRecEdit1.h"
+#include "goods/billstore.h"
 #include "goods/goodsui.h"
 #include "members/TMoneyEdit.h"
 #include "report/reportprint.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QtTest>
 #include <functional>
 
@@ -546,6 +548,26 @@ private slots:
         QCOMPARE(b.main.billSet()->field("F_code").toString(), QString(today + "050"));
     }
 
+    void dayWithEveryNumberTaken()
+    {
+        TestEnv env;
+        const QString head = QDate::currentDate().toString("'XF'yyyyMMdd");
+        QSqlQuery q(env.dm().ADOcnn());
+        q.exec("begin");
+        q.prepare("insert into depotM(F_code,F_empID,F_OperFlag,F_flag) values(?,1,1,1)");
+        for (int i = 1; i <= 999; ++i) {
+            q.bindValue(0, QString(head + QString::number(i).rightJustified(3, '0')));
+            QVERIFY(q.exec());
+        }
+        QSqlQuery(env.dm().ADOcnn()).exec("commit");
+        // Past 999 the counter starts again and takes the one gap left.
+        QCOMPARE(billstore::freeBillCode(head + "500", "XF"), QString(head + "000"));
+        env.exec("insert into depotM(F_code,F_empID,F_OperFlag,F_flag) values(?,1,1,1)",
+                 {QString(head + "000")});
+        QCOMPARE(billstore::freeBillCode(head + "500", "XF"), QString());
+        QCOMPARE(billstore::freeBillCode("XF20000101001", "XF"), QStringLiteral("XF20000101001"));
+    }
+
     void countCardVisit()
     {
         TestEnv env;
@@ -674,7 +696,8 @@ private slots:
             return r.result();
         };
         b.main.command("actBillEdit")->trigger();
-        QCOMPARE(env.value("select F_empName || '|' || F_hyJF from depotM").toString(), QStringLiteral("小张|100.0"));
+        QCOMPARE(env.value("select F_empName || '|' || F_hyJF from depotM").toString(),
+                 QStringLiteral("小张|100.0"));
         QCOMPARE(member(env, "P1", "F_hyJF").toDouble(), 0.0);
         QCOMPARE(env.value("select F_amount from T_goodDH where F_code='L1'").toDouble(), -1.0);
 
