@@ -178,6 +178,7 @@ private slots:
             bill.pickGoods();               // picked: appended as line 2
             setCell(g, 1, "F_Amount", 2.0); // stock 1: shown in red
             redQuantity = bill.stockShort(1) && !bill.stockShort(0);
+            bill.grid()->grab(); // draws the lines, the red quantity included
             bill.addLine();
             setCell(g, 2, "F_GoodCode", "A'3");
             bill.lookupGoods(2);
