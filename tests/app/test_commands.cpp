@@ -219,11 +219,18 @@ private slots:
         TFrmMain main;
         main.show();
         main.statusButton(0)->click();
+        QStringList opened;
+        commands::setExecHook([&opened](QDialog& dlg) {
+            opened << dlg.objectName();
+            return int(QDialog::Rejected);
+        });
         emit main.memberGrid()->rowDoubleClicked(0);
+        QVERIFY(opened.isEmpty());
         QVERIFY(env.mess().messages.isEmpty());
         env.dm().CurrentOperator = QStringLiteral("admin");
         emit main.memberGrid()->rowDoubleClicked(0);
-        QCOMPARE(env.mess().messages.size(), 1); // the editor was asked for
+        QCOMPARE(opened.size(), 1); // the member editor
+        commands::setExecHook(nullptr);
     }
 
     void saveGridOnPageTwoWithFocusInLines()

@@ -1,5 +1,6 @@
 #include "app/TFrmMain.h"
 #include "core/dataset.h"
+#include "app/commands.h"
 #include "core/grid/dbgrid.h"
 #include "report/reportprint.h"
 #include "testenv.h"
@@ -292,8 +293,15 @@ private slots:
         QCOMPARE(listedCards(main).size(), 5);
         QTest::keyClick(&main, Qt::Key_F5); // advanced search, cancelled
         QVERIFY(!main.advancedButton()->isChecked());
-        QTest::keyClick(&main, Qt::Key_F3); // top-up of the current card (not yet available)
-        QVERIFY(!env.mess().messages.isEmpty());
+        QStringList opened;
+        commands::setExecHook([&opened](QDialog& dlg) {
+            opened << dlg.objectName();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(main.memberSet()->locate(QStringLiteral("F_hycode"), QStringLiteral("Z1")));
+        QTest::keyClick(&main, Qt::Key_F3); // top-up of the current stored-value card
+        QCOMPARE(opened.size(), 1);
+        commands::setExecHook(nullptr);
     }
 
     void memberPrintsShowTheReport()
