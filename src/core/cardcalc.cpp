@@ -80,9 +80,11 @@ QString promotionDescription(int kind, const QString& first, const QString& seco
     case DepositBonus:
         return QStringLiteral("实际款 = 所付存款*") + first;
     case ConsumptionToCash:
-        return QStringLiteral("累计消费 ") + first + QStringLiteral("元，转现金 ") + second + QStringLiteral("元");
+        return QStringLiteral("累计消费 ") + first + QStringLiteral("元，转现金 ") + second +
+               QStringLiteral("元");
     case CountPackage:
-        return QStringLiteral("交费 ") + first + QStringLiteral("元，可消费 ") + second + QStringLiteral("次");
+        return QStringLiteral("交费 ") + first + QStringLiteral("元，可消费 ") + second +
+               QStringLiteral("次");
     default:
         return {};
     }

@@ -7,7 +7,12 @@
 namespace cardcalc {
 
 // Promotion kinds of T_youhui.F_type.
-enum PromotionKind { DepositBonus = 0, ConsumptionToCash = 1, CountPackage = 2 };
+enum PromotionKind
+{
+    DepositBonus = 0,
+    ConsumptionToCash = 1,
+    CountPackage = 2
+};
 
 // A promotion mode as stored; `found` false when no row matched the name
 // (a deleted mode, or none chosen).

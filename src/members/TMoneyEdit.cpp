@@ -6,7 +6,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QValidator>
-
 #include <cmath>
 
 namespace {

@@ -114,22 +114,23 @@ TfrmHYcardSet::TfrmHYcardSet(QWidget* parent)
 
     m_grid1 = makeGrid(QStringLiteral("DBGridEh1"), QStringLiteral("hycardset1"));
     m_grid1->setDataSet(m_levels);
-    m_grid1->setColumns({TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
-                         TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("会员卡级别"), 140),
-                         TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("折扣率"), 80,
-                                           TGridColumn::AlignRight),
-                         TGridColumn::make(QStringLiteral("F_begin"), QStringLiteral("积分区间(上)"), 100,
-                                           TGridColumn::AlignRight),
-                         TGridColumn::make(QStringLiteral("F_end"), QStringLiteral("积分区间(下)"), 100,
-                                           TGridColumn::AlignRight)});
+    m_grid1->setColumns(
+        {TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
+         TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("会员卡级别"), 140),
+         TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("折扣率"), 80, TGridColumn::AlignRight),
+         TGridColumn::make(QStringLiteral("F_begin"), QStringLiteral("积分区间(上)"), 100,
+                           TGridColumn::AlignRight),
+         TGridColumn::make(QStringLiteral("F_end"), QStringLiteral("积分区间(下)"), 100,
+                           TGridColumn::AlignRight)});
     m_grid2 = makeGrid(QStringLiteral("DBGridEh2"), QStringLiteral("hycardset2"));
     m_grid2->setDataSet(m_modes);
     m_grid2->setColumns({TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
                          TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 140),
                          TGridColumn::make(QStringLiteral("F_type"), QStringLiteral("优惠种类"), 110),
                          TGridColumn::make(QStringLiteral("F_memo1"), QStringLiteral("优惠说明"), 300)});
-    m_grid2->setDisplayText(QStringLiteral("F_type"),
-                            [](const QVariant& v, int) { return v.isNull() ? QString() : kindText(v.toInt()); });
+    m_grid2->setDisplayText(QStringLiteral("F_type"), [](const QVariant& v, int) {
+        return v.isNull() ? QString() : kindText(v.toInt());
+    });
 
     section(QStringLiteral("会员卡等级设置"), m_grid1, QStringLiteral("1"), &TfrmHYcardSet::addLevel,
             &TfrmHYcardSet::editLevel, &TfrmHYcardSet::deleteLevel);
@@ -230,8 +231,8 @@ void TfrmHYcardSet::deleteLevel()
         ShowMess(QStringLiteral("无卡用户等级为系统默认，不能删除！"), mkInformation);
         return;
     }
-    if (ShowMess(QStringLiteral("真的要删除当前会员卡等级 ") + m_levels->field(QStringLiteral("F_Name")).toString() +
-                     QStringLiteral("吗？"),
+    if (ShowMess(QStringLiteral("真的要删除当前会员卡等级 ") +
+                     m_levels->field(QStringLiteral("F_Name")).toString() + QStringLiteral("吗？"),
                  mkQuestion) == maNo)
         return;
     if (dmData->DeleteById(QStringLiteral("T_jibie"), m_levels->field(QStringLiteral("F_ID"))))
@@ -264,8 +265,8 @@ void TfrmHYcardSet::deleteMode()
         ShowMess(QStringLiteral("不优惠方式为系统默认，不能删除！"), mkInformation);
         return;
     }
-    if (ShowMess(QStringLiteral("真的要删除当前优惠方式 \"") + m_modes->field(QStringLiteral("F_Name")).toString() +
-                     QStringLiteral("\" 吗？"),
+    if (ShowMess(QStringLiteral("真的要删除当前优惠方式 \"") +
+                     m_modes->field(QStringLiteral("F_Name")).toString() + QStringLiteral("\" 吗？"),
                  mkQuestion) == maNo)
         return;
     if (dmData->DeleteById(QStringLiteral("T_youhui"), m_modes->field(QStringLiteral("F_ID"))))
@@ -351,7 +352,8 @@ void TDLGaddSet2::confirm()
         m_begin->setFocus();
         return;
     }
-    if (usedElsewhere(QStringLiteral("Select F_ID From T_jibie Where F_Code = ? "), code, m_mode != 2, m_id)) {
+    if (usedElsewhere(QStringLiteral("Select F_ID From T_jibie Where F_Code = ? "), code, m_mode != 2,
+                      m_id)) {
         ShowMess(QStringLiteral("等级编号重复，请重新输入！"), mkInformation);
         m_code->setFocus();
         return;
@@ -361,12 +363,13 @@ void TDLGaddSet2::confirm()
         TransactionGuard tx(*dmData);
         const QVariantList values{code, name, m_rate->value(), m_begin->value(), m_end->value()};
         if (tx.active()) {
-            ok = m_mode == 2 ? runWrite(QStringLiteral("Update T_jibie Set F_code = ?,F_name = ?,F_rate = ?, "
-                                                       "F_begin = ?,F_end = ? Where F_ID = ?"),
-                                        QVariantList(values) << m_id)
-                             : runWrite(QStringLiteral("Insert into T_jibie(F_code,F_name,F_rate,F_begin,F_end) "
-                                                       "Values(?,?,?,?,?) "),
-                                        values);
+            ok = m_mode == 2
+                     ? runWrite(QStringLiteral("Update T_jibie Set F_code = ?,F_name = ?,F_rate = ?, "
+                                               "F_begin = ?,F_end = ? Where F_ID = ?"),
+                                QVariantList(values) << m_id)
+                     : runWrite(QStringLiteral("Insert into T_jibie(F_code,F_name,F_rate,F_begin,F_end) "
+                                               "Values(?,?,?,?,?) "),
+                                values);
             ok = ok && tx.commit();
         }
     }
@@ -393,7 +396,8 @@ TDLGaddSet3::TDLGaddSet3(int mode, TfrmHYcardSet* owner) : QDialog(owner), m_mod
     m_name->setMaxLength(50);
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("cbbType"));
-    m_kind->addItems({QStringLiteral("1：存款优惠"), QStringLiteral("2：消费金额转现金"), QStringLiteral("3：计次卡")});
+    m_kind->addItems(
+        {QStringLiteral("1：存款优惠"), QStringLiteral("2：消费金额转现金"), QStringLiteral("3：计次卡")});
     m_kind->setCurrentIndex(-1);
 
     m_panels = new QStackedWidget(this);
@@ -525,14 +529,17 @@ void TDLGaddSet3::confirm()
     bool ok = false;
     {
         TransactionGuard tx(*dmData);
-        const QVariantList values{code, name, kind, m_factor->value(), m_price1->value(), m_price2->value(), memo};
+        const QVariantList values{code, name, kind, m_factor->value(), m_price1->value(), m_price2->value(),
+                                  memo};
         if (tx.active()) {
-            ok = newMode ? runWrite(QStringLiteral("Insert into T_youhui(F_code,F_name,F_type,F_rate,F_price1,"
-                                                   "F_price2,F_memo1) Values(?,?,?,?,?,?,?) "),
-                                    values)
-                         : runWrite(QStringLiteral("Update T_youhui Set F_code = ?,F_name = ?,F_type = ?, "
-                                                   "F_rate = ?,F_price1 = ?,F_price2 = ?,F_memo1 = ? Where F_ID = ?"),
-                                    QVariantList(values) << m_id);
+            ok = newMode
+                     ? runWrite(QStringLiteral("Insert into T_youhui(F_code,F_name,F_type,F_rate,F_price1,"
+                                               "F_price2,F_memo1) Values(?,?,?,?,?,?,?) "),
+                                values)
+                     : runWrite(
+                           QStringLiteral("Update T_youhui Set F_code = ?,F_name = ?,F_type = ?, "
+                                          "F_rate = ?,F_price1 = ?,F_price2 = ?,F_memo1 = ? Where F_ID = ?"),
+                           QVariantList(values) << m_id);
             ok = ok && tx.commit();
         }
     }

@@ -88,11 +88,11 @@ public:
     QLineEdit* codeBox() const { return m_code; }
     QLineEdit* nameBox() const { return m_name; }
     QComboBox* kindBox() const { return m_kind; }
-    TMoneyEdit* factorBox() const { return m_factor; }     // kind 0
-    TMoneyEdit* thresholdBox() const { return m_price1; }  // kind 1
-    TMoneyEdit* cashBox() const { return m_price2; }       // kind 1
-    TMoneyEdit* priceBox() const { return m_pkgPrice; }    // kind 2
-    TMoneyEdit* countBox() const { return m_pkgCount; }    // kind 2
+    TMoneyEdit* factorBox() const { return m_factor; }    // kind 0
+    TMoneyEdit* thresholdBox() const { return m_price1; } // kind 1
+    TMoneyEdit* cashBox() const { return m_price2; }      // kind 1
+    TMoneyEdit* priceBox() const { return m_pkgPrice; }   // kind 2
+    TMoneyEdit* countBox() const { return m_pkgCount; }   // kind 2
 
 private:
     void showKindPanel();

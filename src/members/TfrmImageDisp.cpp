@@ -17,7 +17,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-
 #include <array>
 #include <cmath>
 
@@ -37,7 +36,8 @@ TfrmImageDisp::TfrmImageDisp(QWidget* parent) : QDialog(parent)
     QAction* aClear = makeAction(QStringLiteral("actClear"), QStringLiteral("清空"), &TfrmImageDisp::clear);
     QAction* aIn = makeAction(QStringLiteral("actZoomIn"), QStringLiteral("放大"), &TfrmImageDisp::zoomIn);
     QAction* aOut = makeAction(QStringLiteral("actZoomOut"), QStringLiteral("缩小"), &TfrmImageDisp::zoomOut);
-    QAction* aActual = makeAction(QStringLiteral("actActual"), QStringLiteral("原始尺寸"), &TfrmImageDisp::actualSize);
+    QAction* aActual =
+        makeAction(QStringLiteral("actActual"), QStringLiteral("原始尺寸"), &TfrmImageDisp::actualSize);
     aActual->setIconText(QStringLiteral("原始"));
     QAction* aFull = makeAction(QStringLiteral("actFullScreen"), QStringLiteral("全屏"), nullptr);
     connect(aFull, &QAction::triggered, this, [this] { setFullScreenMode(true); });
@@ -151,7 +151,8 @@ void TfrmImageDisp::load()
 {
     const QString file = filedialogs::getOpenFileName(
         this, QStringLiteral("载入"), QFileInfo(m_path).absolutePath(),
-        QStringLiteral("Image Files (*.bmp *.jpg *.jpeg);;Bitmap Files (*.jpg *.jpeg);;Bitmap Files (*.bmp)"));
+        QStringLiteral(
+            "Image Files (*.bmp *.jpg *.jpeg);;Bitmap Files (*.jpg *.jpeg);;Bitmap Files (*.bmp)"));
     if (!file.isEmpty())
         loadFile(file);
 }
@@ -255,9 +256,10 @@ void TfrmImageDisp::showPicture()
         const double f = zoomFactorOf(m_level);
         const QSize size(std::max(1, int(std::lround(m_picture.width() * f))),
                          std::max(1, int(std::lround(m_picture.height() * f))));
-        const QImage shown = f == 1.0 ? m_picture
-                                      : m_picture.scaled(size, Qt::IgnoreAspectRatio,
-                                                         f < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation);
+        const QImage shown =
+            f == 1.0 ? m_picture
+                     : m_picture.scaled(size, Qt::IgnoreAspectRatio,
+                                        f < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation);
         m_image->setPixmap(QPixmap::fromImage(shown));
         m_image->resize(size);
     }

@@ -327,7 +327,8 @@ void TfrmMemEdit::buildWindow()
     m_rate = numberBox(card, QStringLiteral("edtRate"), 4);
     m_ifNew = new QComboBox(card);
     m_ifNew->setObjectName(QStringLiteral("cbbIFnew"));
-    m_ifNew->addItems({QStringLiteral("1：折扣卡"), QStringLiteral("2：储值卡"), QStringLiteral("3：计次卡")});
+    m_ifNew->addItems(
+        {QStringLiteral("1：折扣卡"), QStringLiteral("2：储值卡"), QStringLiteral("3：计次卡")});
     m_status = new QComboBox(card);
     m_status->setObjectName(QStringLiteral("cbbHYstatus"));
     m_status->addItems({kUsable, kLost});
@@ -362,9 +363,10 @@ void TfrmMemEdit::buildWindow()
     m_navigator->setObjectName(QStringLiteral("navMember"));
     auto* nav = new QHBoxLayout(m_navigator);
     nav->setContentsMargins(0, 0, 0, 0);
-    const QStringList navNames{QStringLiteral("btnFirst"), QStringLiteral("btnPrior"), QStringLiteral("btnNext"),
-                               QStringLiteral("btnLast")};
-    const QStringList navTexts{QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">|")};
+    const QStringList navNames{QStringLiteral("btnFirst"), QStringLiteral("btnPrior"),
+                               QStringLiteral("btnNext"), QStringLiteral("btnLast")};
+    const QStringList navTexts{QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"),
+                               QStringLiteral(">|")};
     for (int i = 0; i < 4; ++i) {
         auto* b = button(m_navigator, navNames.at(i), navTexts.at(i));
         b->setFocusPolicy(Qt::NoFocus);
@@ -418,7 +420,8 @@ void TfrmMemEdit::prepare(int mode)
 void TfrmMemEdit::setMode(int mode)
 {
     m_mode = mode == EditMode ? EditMode : NewMode;
-    setWindowTitle(m_mode == EditMode ? QStringLiteral("会员档案资料 - 修改") : QStringLiteral("会员档案资料 - 新增"));
+    setWindowTitle(m_mode == EditMode ? QStringLiteral("会员档案资料 - 修改")
+                                      : QStringLiteral("会员档案资料 - 新增"));
     m_continue->setVisible(m_mode == NewMode);
     const bool admin = dmData && dmData->CurrentOperator.toLower() == QLatin1String("admin");
     m_navigator->setVisible(m_mode == EditMode && admin);
@@ -444,8 +447,8 @@ void TfrmMemEdit::setFixedInEditMode()
 void TfrmMemEdit::fillLevels()
 {
     m_jibie->clear();
-    dmData->FillComboFromQuery(QStringLiteral("select F_name from T_jibie where (F_name <> '') order by F_code "),
-                               m_jibie);
+    dmData->FillComboFromQuery(
+        QStringLiteral("select F_name from T_jibie where (F_name <> '') order by F_code "), m_jibie);
     m_jibie->setCurrentIndex(-1);
 }
 
@@ -453,9 +456,11 @@ void TfrmMemEdit::fillModes(int type)
 {
     m_yhType->clear();
     if (type == 1)
-        dmData->FillComboFromQuery(QStringLiteral("select distinct F_name from T_youhui where F_type <> 2"), m_yhType);
+        dmData->FillComboFromQuery(QStringLiteral("select distinct F_name from T_youhui where F_type <> 2"),
+                                   m_yhType);
     else if (type == 2)
-        dmData->FillComboFromQuery(QStringLiteral("select distinct F_name from T_youhui where F_type = 2"), m_yhType);
+        dmData->FillComboFromQuery(QStringLiteral("select distinct F_name from T_youhui where F_type = 2"),
+                                   m_yhType);
     m_yhType->setCurrentIndex(-1);
 }
 
@@ -519,8 +524,8 @@ void TfrmMemEdit::applyCardType(bool selectFirstMode)
 
 void TfrmMemEdit::clearFields()
 {
-    for (QLineEdit* e : {m_name, m_movePhone, m_type, m_unit, m_postcode, m_address, m_homePhone, m_email, m_zjName,
-                         m_zjCode, m_hyCode, m_password, m_password2})
+    for (QLineEdit* e : {m_name, m_movePhone, m_type, m_unit, m_postcode, m_address, m_homePhone, m_email,
+                         m_zjName, m_zjCode, m_hyCode, m_password, m_password2})
         e->clear();
     m_minzu->setCurrentIndex(-1);
     m_minzu->setEditText(QString());
@@ -660,8 +665,8 @@ void TfrmMemEdit::updateConversionButton()
 
 void TfrmMemEdit::levelChosen()
 {
-    m_rate->setValue(
-        dmData->QueryFloat(QStringLiteral("select F_rate from T_jibie where F_name = ? "), {m_jibie->currentText()}));
+    m_rate->setValue(dmData->QueryFloat(QStringLiteral("select F_rate from T_jibie where F_name = ? "),
+                                        {m_jibie->currentText()}));
 }
 
 void TfrmMemEdit::modeChosen()
@@ -779,7 +784,8 @@ bool TfrmMemEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_type && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_type->text().trimmed().isEmpty()) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            m_type->text().trimmed().isEmpty()) {
             pickClass();
             return true;
         }
@@ -836,8 +842,8 @@ bool TfrmMemEdit::save()
     const int kind = ImageFileKind(m_photoPath);
     QVariant image(QMetaType::fromType<QByteArray>());
     if (kind == 1 || kind == 2) {
-        const QByteArray bytes = !m_photoChanged && !m_photoBytes.isEmpty() ? m_photoBytes
-                                                                             : memberphoto::encode(m_photo, kind);
+        const QByteArray bytes =
+            !m_photoChanged && !m_photoBytes.isEmpty() ? m_photoBytes : memberphoto::encode(m_photo, kind);
         if (!bytes.isEmpty())
             image = bytes;
     }
@@ -884,36 +890,40 @@ bool TfrmMemEdit::save()
             if (edit) {
                 // The balance changes by what this window did to it, so that a
                 // top-up made meanwhile by another copy of the program stays.
-                ok = runWrite(QStringLiteral("Update t_member Set F_name = ?,F_sex = ?,F_movephone = ?, "
-                                             "F_birthday = ?,F_type = ?,F_unit = ?,F_postcode = ?, "
-                                             "F_address = ?,F_homephone = ?,F_minzu = ?, "
-                                             "F_email = ?,F_hycode = ?,F_jibie = ?,F_IFnew = ?, "
-                                             "F_fromDate = ?,F_toDate = ?,F_beginXF = ?, "
-                                             "F_hyXF = ?,F_beginJF = ?,F_hyJF = ?,F_mem = ?, "
-                                             "F_imagePath = ?,F_rate = ?,F_operName = ?, "
-                                             "F_YHtype = ?,F_beginJE = coalesce(F_beginJE,0) + ?,F_PSword = ?,"
-                                             "F_HYstatus = ?, F_ZJname = ?,F_ZJcode = ?,F_empImage = ? "
-                                             "Where F_ID = ?"),
-                              QVariantList(values) << id);
+                ok =
+                    runWrite(QStringLiteral("Update t_member Set F_name = ?,F_sex = ?,F_movephone = ?, "
+                                            "F_birthday = ?,F_type = ?,F_unit = ?,F_postcode = ?, "
+                                            "F_address = ?,F_homephone = ?,F_minzu = ?, "
+                                            "F_email = ?,F_hycode = ?,F_jibie = ?,F_IFnew = ?, "
+                                            "F_fromDate = ?,F_toDate = ?,F_beginXF = ?, "
+                                            "F_hyXF = ?,F_beginJF = ?,F_hyJF = ?,F_mem = ?, "
+                                            "F_imagePath = ?,F_rate = ?,F_operName = ?, "
+                                            "F_YHtype = ?,F_beginJE = coalesce(F_beginJE,0) + ?,F_PSword = ?,"
+                                            "F_HYstatus = ?, F_ZJname = ?,F_ZJcode = ?,F_empImage = ? "
+                                            "Where F_ID = ?"),
+                             QVariantList(values) << id);
                 // Points and accumulated consumption follow from the bills.
                 bool sums = ok;
                 const double points =
-                    sumOf(QStringLiteral("select sum(F_hyJF * F_OperFlag) from depotM where F_EmpID = ?"), id, &sums);
-                const double spent = sumOf(
-                    QStringLiteral("select sum(F_totalprice) from depotM where (F_EmpID = ?) and F_OperFlag = 1"), id,
-                    &sums);
+                    sumOf(QStringLiteral("select sum(F_hyJF * F_OperFlag) from depotM where F_EmpID = ?"), id,
+                          &sums);
+                const double spent =
+                    sumOf(QStringLiteral(
+                              "select sum(F_totalprice) from depotM where (F_EmpID = ?) and F_OperFlag = 1"),
+                          id, &sums);
                 ok = sums &&
                      runWrite(QStringLiteral("update t_member set F_hyJF = ?, F_hyXF = ? where F_ID = ? "),
                               {cardcalc::memberPoints(p.beginJF->value(), points),
                                cardcalc::memberConsumption(p.beginXF->value(), spent), id});
             } else {
-                ok = runWrite(QStringLiteral("Insert into t_member(F_name,F_sex,F_movephone,F_birthday,F_type, "
-                                             "F_unit,F_postcode,F_address,F_homephone,F_minzu,F_email,F_hycode, "
-                                             "F_jibie,F_IFnew,F_fromDate,F_toDate,F_beginXF,F_hyXF,F_beginJF,F_hyJF, "
-                                             "F_mem,F_imagepath,F_rate,F_operName,F_YHtype,F_beginJE,F_PSword, "
-                                             "F_HYstatus,F_ZJname,F_ZJcode,F_empImage) "
-                                             "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                              values, &id);
+                ok = runWrite(
+                    QStringLiteral("Insert into t_member(F_name,F_sex,F_movephone,F_birthday,F_type, "
+                                   "F_unit,F_postcode,F_address,F_homephone,F_minzu,F_email,F_hycode, "
+                                   "F_jibie,F_IFnew,F_fromDate,F_toDate,F_beginXF,F_hyXF,F_beginJF,F_hyJF, "
+                                   "F_mem,F_imagepath,F_rate,F_operName,F_YHtype,F_beginJE,F_PSword, "
+                                   "F_HYstatus,F_ZJname,F_ZJcode,F_empImage) "
+                                   "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                    values, &id);
             }
             ok = ok && tx.commit();
         }

@@ -23,7 +23,11 @@ class TfrmMemEdit : public QDialog
 {
     Q_OBJECT
 public:
-    enum Mode { NewMode = 0, EditMode = 1 };
+    enum Mode
+    {
+        NewMode = 0,
+        EditMode = 1
+    };
 
     explicit TfrmMemEdit(QWidget* parent = nullptr);
 
@@ -58,11 +62,7 @@ public:
     QString photoPath() const { return m_photoPath; }
     QImage photo() const { return m_photo; }
 
-    template <typename T>
-    T* widget(const QString& objectName) const
-    {
-        return findChild<T*>(objectName);
-    }
+    template <typename T> T* widget(const QString& objectName) const { return findChild<T*>(objectName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,7 +43,8 @@ QLineEdit* shownText(QWidget* parent, const QString& name, const QString& text =
     return e;
 }
 
-TMoneyEdit* shownNumber(QWidget* parent, const QString& name, double value, const QString& format, int decimals = 4)
+TMoneyEdit* shownNumber(QWidget* parent, const QString& name, double value, const QString& format,
+                        int decimals = 4)
 {
     auto* e = new TMoneyEdit(parent, decimals);
     e->setObjectName(name);
@@ -129,8 +130,9 @@ TDLGhyXuFei::TDLGhyXuFei(int mode, QWidget* parent) : QDialog(parent), m_mode(mo
     const bool count = m_mode == 2;
     // The balance as stored now.
     const double balance =
-        m_id.isValid() ? dmData->QueryFloat(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {m_id})
-                       : 0.0;
+        m_id.isValid()
+            ? dmData->QueryFloat(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {m_id})
+            : 0.0;
 
     auto* memo = shownText(this, QStringLiteral("edtYHmemo"),
                            dmData->QueryText(QStringLiteral("select F_memo1 from T_youhui where F_name = ? "),
@@ -155,8 +157,10 @@ TDLGhyXuFei::TDLGhyXuFei(int mode, QWidget* parent) : QDialog(parent), m_mode(mo
     row(QStringLiteral("会员卡号："), shownText(this, QStringLiteral("edtHYcode"), m_cardNo));
     row(QStringLiteral("姓       名："), shownText(this, QStringLiteral("edtName"), f("F_name").toString()));
     row(QStringLiteral("优惠方式："), memo);
-    row(count ? QStringLiteral("剩余次数：") : QStringLiteral("卡内余额："), m_balance, QStringLiteral("lblBeginJE"));
-    row(count ? QStringLiteral("实际增加次数") : QStringLiteral("实际增加金额："), m_credit, QStringLiteral("lblCredit"));
+    row(count ? QStringLiteral("剩余次数：") : QStringLiteral("卡内余额："), m_balance,
+        QStringLiteral("lblBeginJE"));
+    row(count ? QStringLiteral("实际增加次数") : QStringLiteral("实际增加金额："), m_credit,
+        QStringLiteral("lblCredit"));
     row(QStringLiteral("付款金额："), m_paid);
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(g);
@@ -332,10 +336,10 @@ TDLGhyZhuanZ::TDLGhyZhuanZ(QWidget* parent) : QDialog(parent), m_found(new TData
         return set && set->currentRow() >= 0 ? set->field(QLatin1String(name)) : QVariant();
     };
     m_sourceId = f("F_ID");
-    m_sourceBalance =
-        m_sourceId.isValid()
-            ? dmData->QueryFloat(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {m_sourceId})
-            : 0.0;
+    m_sourceBalance = m_sourceId.isValid()
+                          ? dmData->QueryFloat(
+                                QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {m_sourceId})
+                          : 0.0;
 
     const auto cardGroup = [this](const QString& title, const QString& s, QLineEdit** code, QLineEdit** name,
                                   TMoneyEdit** balance, TMoneyEdit** xf) {
@@ -360,7 +364,8 @@ TDLGhyZhuanZ::TDLGhyZhuanZ(QWidget* parent) : QDialog(parent), m_found(new TData
     QLineEdit* sName = nullptr;
     TMoneyEdit* sBalance = nullptr;
     TMoneyEdit* sXF = nullptr;
-    auto* source = cardGroup(QStringLiteral(" 转出会员卡信息 "), QStringLiteral("1"), &sCode, &sName, &sBalance, &sXF);
+    auto* source =
+        cardGroup(QStringLiteral(" 转出会员卡信息 "), QStringLiteral("1"), &sCode, &sName, &sBalance, &sXF);
     sCode->setText(f("F_HYcode").toString());
     sName->setText(f("F_name").toString());
     sBalance->setValue(m_sourceBalance);
@@ -380,8 +385,8 @@ TDLGhyZhuanZ::TDLGhyZhuanZ(QWidget* parent) : QDialog(parent), m_found(new TData
     searchRow->addWidget(m_search, 1);
     searchRow->addWidget(btnSearch);
 
-    auto* target =
-        cardGroup(QStringLiteral(" 转入会员卡信息 "), QStringLiteral("2"), &m_tCode, &m_tName, &m_tBalance, &m_tXF);
+    auto* target = cardGroup(QStringLiteral(" 转入会员卡信息 "), QStringLiteral("2"), &m_tCode, &m_tName,
+                             &m_tBalance, &m_tXF);
 
     m_rbAll = new QRadioButton(QStringLiteral("全部金额"), this);
     m_rbAll->setObjectName(QStringLiteral("rbAll"));
@@ -419,7 +424,8 @@ TDLGhyZhuanZ::TDLGhyZhuanZ(QWidget* parent) : QDialog(parent), m_found(new TData
                         TGridColumn::make(QStringLiteral("F_movePhone"), QStringLiteral("手    机"), 90),
                         TGridColumn::make(QStringLiteral("F_homePhone"), QStringLiteral("电    话"), 90),
                         TGridColumn::make(QStringLiteral("F_address"), QStringLiteral("地    址"), 150)});
-    m_grid->setDisplayText(QStringLiteral("F_IFnew"), [](const QVariant& v, int) { return cardTypeText(v.toInt()); });
+    m_grid->setDisplayText(QStringLiteral("F_IFnew"),
+                           [](const QVariant& v, int) { return cardTypeText(v.toInt()); });
     connect(m_grid, &TDBGrid::rowDoubleClicked, this, [this] { pickCurrent(); });
     auto* pickOk = button(m_picker, QStringLiteral("btnPickOk"), QStringLiteral("确定"));
     auto* pickCancel = button(m_picker, QStringLiteral("btnPickCancel"), QStringLiteral("取消"));
@@ -468,11 +474,13 @@ void TDLGhyZhuanZ::setWholeAmount(bool whole)
 void TDLGhyZhuanZ::search()
 {
     const QString text = m_search->text().trimmed();
-    dmData->OpenQuery(QStringLiteral("select F_ID,F_HYcode,F_name,F_movePhone,F_homePhone,F_address,F_beginJE, "
-                                     "F_hyXF,F_IFnew from t_member where (F_HYcode Like ?)and(F_IFnew = 1) "),
-                      *m_found, {QString(QLatin1Char('%') + text + QLatin1Char('%'))});
+    dmData->OpenQuery(
+        QStringLiteral("select F_ID,F_HYcode,F_name,F_movePhone,F_homePhone,F_address,F_beginJE, "
+                       "F_hyXF,F_IFnew from t_member where (F_HYcode Like ?)and(F_IFnew = 1) "),
+        *m_found, {QString(QLatin1Char('%') + text + QLatin1Char('%'))});
     if (m_found->isEmpty()) {
-        ShowMess(QStringLiteral("卡号： ") + text + QStringLiteral(" 不属于储值卡或不存在，请重新输入！"), mkInformation);
+        ShowMess(QStringLiteral("卡号： ") + text + QStringLiteral(" 不属于储值卡或不存在，请重新输入！"),
+                 mkInformation);
         return;
     }
     m_search->setText(m_found->value(0, QStringLiteral("F_HYcode")).toString());

@@ -76,8 +76,8 @@ bool topUp(TdmData& dm, const TopUp& t, double* balance)
     if (!run(dm,
              QStringLiteral("insert into t_XuFeiRec(F_HYcode,F_editDate,F_JFprice,F_YHprice,F_OperName)"
                             "Values(?,?,?,?,?)"),
-             {t.cardNo.trimmed(), dates::stampText(t.when.isValid() ? t.when : QDateTime::currentDateTime()), t.paid,
-              t.bonus, t.operatorName}))
+             {t.cardNo.trimmed(), dates::stampText(t.when.isValid() ? t.when : QDateTime::currentDateTime()),
+              t.paid, t.bonus, t.operatorName}))
         return false;
     if (!readBalance(dm, t.memberId, balance))
         return false;
@@ -116,10 +116,10 @@ bool replaceCard(TdmData& dm, const QVariant& memberId, const QString& newCardNo
     if (!tx.active())
         return false;
     const bool ok =
-        setPassword
-            ? run(dm, QStringLiteral("update t_member set F_hyCode = ?, F_PSword = ? where F_ID = ?"),
-                  {newCardNo, newPassword, memberId}, 1)
-            : run(dm, QStringLiteral("update t_member set F_hyCode = ? where F_ID = ?"), {newCardNo, memberId}, 1);
+        setPassword ? run(dm, QStringLiteral("update t_member set F_hyCode = ?, F_PSword = ? where F_ID = ?"),
+                          {newCardNo, newPassword, memberId}, 1)
+                    : run(dm, QStringLiteral("update t_member set F_hyCode = ? where F_ID = ?"),
+                          {newCardNo, memberId}, 1);
     return ok && tx.commit();
 }
 

@@ -36,7 +36,13 @@ bool topUp(TdmData& dm, const TopUp& t, double* balance = nullptr);
 // stands when the transfer runs. Refused without change when the amount is not
 // greater than 0 or greater than the source balance. New balances in *source
 // and *target.
-enum class TransferResult { Done, Failed, NotPositive, OverBalance };
+enum class TransferResult
+{
+    Done,
+    Failed,
+    NotPositive,
+    OverBalance
+};
 TransferResult transfer(TdmData& dm, const QVariant& sourceId, const QVariant& targetId, double amount,
                         bool wholeBalance, double* source = nullptr, double* target = nullptr);
 

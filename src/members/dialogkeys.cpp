@@ -1,12 +1,12 @@
 #include "members/dialogkeys.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-#include <QAbstractItemView>
 
 namespace {
 

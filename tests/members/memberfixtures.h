@@ -32,9 +32,10 @@ inline void addCardSettings(TestEnv& env)
 inline int addMember(TestEnv& env, const QString& card, int type, double balance, const QString& mode = {},
                      const QString& password = {})
 {
-    env.exec("insert into t_member(F_hycode,F_name,F_IFnew,F_HYstatus,F_PSword,F_beginJE,F_YHtype,F_jibie,F_rate,"
-             "F_toDate,F_useFlag) values(?,?,?,'可  用',?,?,?,'银卡',0.9,'3000-08-14',0)",
-             {card, QString(QStringLiteral("会员") + card), type, password, balance, mode});
+    env.exec(
+        "insert into t_member(F_hycode,F_name,F_IFnew,F_HYstatus,F_PSword,F_beginJE,F_YHtype,F_jibie,F_rate,"
+        "F_toDate,F_useFlag) values(?,?,?,'可  用',?,?,?,'银卡',0.9,'3000-08-14',0)",
+        {card, QString(QStringLiteral("会员") + card), type, password, balance, mode});
     return env.value("select F_ID from t_member where F_hycode=?", {card}).toInt();
 }
 

@@ -29,7 +29,8 @@ private slots:
         QTest::newRow("package 3 for 10 on 5: 1.5 to 2") << true << 2 << 3.0 << 10.0 << 5.0 << 2.0;
         QTest::newRow("package price 0: paid x uses") << true << 2 << 2.0 << 0.0 << 3.0 << 6.0;
         QTest::newRow("package refund -85: -8.5 to even -8") << true << 2 << 10.0 << 100.0 << -85.0 << -8.0;
-        QTest::newRow("consumption to cash credits the amount") << true << 1 << 0.0 << 500.0 << 200.0 << 200.0;
+        QTest::newRow("consumption to cash credits the amount")
+            << true << 1 << 0.0 << 500.0 << 200.0 << 200.0;
         QTest::newRow("deleted mode credits 0") << false << 0 << 0.0 << 0.0 << 1000.0 << 0.0;
         QTest::newRow("top-up of -100 without bonus") << true << 0 << 1.0 << 0.0 << -100.0 << -100.0;
     }
@@ -145,7 +146,8 @@ private slots:
 
     void promotionDescription()
     {
-        QCOMPARE(cardcalc::promotionDescription(0, QStringLiteral("1.1")), QStringLiteral("实际款 = 所付存款*1.1"));
+        QCOMPARE(cardcalc::promotionDescription(0, QStringLiteral("1.1")),
+                 QStringLiteral("实际款 = 所付存款*1.1"));
         QCOMPARE(cardcalc::promotionDescription(1, QStringLiteral("500"), QStringLiteral("50")),
                  QStringLiteral("累计消费 500元，转现金 50元"));
         QCOMPARE(cardcalc::promotionDescription(2, QStringLiteral("100"), QStringLiteral("10")),

@@ -1,11 +1,11 @@
 #include "core/dmdata.h"
 #include "core/grid/dbgrid.h"
 #include "core/support.h"
+#include "memberfixtures.h"
 #include "members/TDLGhyPSD.h"
 #include "members/TMoneyEdit.h"
 #include "members/carddialogs.h"
 #include "members/cardops.h"
-#include "memberfixtures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,7 +131,8 @@ private slots:
         QVERIFY(q.exec("select F_HYcode,F_editDate,F_JFprice,F_YHprice,F_OperName from T_xuFeiRec"));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("S1"));
-        QVERIFY(QDateTime::fromString(q.value(1).toString(), QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid());
+        QVERIFY(
+            QDateTime::fromString(q.value(1).toString(), QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid());
         QCOMPARE(q.value(2).toDouble(), paid);
         QCOMPARE(q.value(3).toDouble(), bonus);
         QCOMPARE(q.value(4).toString(), QStringLiteral("admin"));
@@ -145,7 +146,8 @@ private slots:
         addCardSettings(env);
         addMember(env, QStringLiteral("S1"), 1, 300, QStringLiteral("存一千送一百"));
         // The record cannot be written: the balance must stay as it was.
-        env.exec("create trigger no_records before insert on T_xuFeiRec begin select raise(abort,'refused'); end");
+        env.exec(
+            "create trigger no_records before insert on T_xuFeiRec begin select raise(abort,'refused'); end");
         TFrmMain main;
         showAll(main);
         QVERIFY(main.memberSet()->locate(QStringLiteral("F_hycode"), QStringLiteral("S1")));
@@ -341,15 +343,46 @@ private slots:
         QTest::addColumn<QString>("newPassword");
         QTest::addColumn<QString>("confirmPassword");
         QTest::addColumn<QString>("message"); // empty: replaced
-        QTest::newRow("discount card, no password") << 0 << "" << "NEW1" << "" << "" << "";
-        QTest::newRow("discount card keeps its own number") << 0 << "" << "R1" << "" << "" << "";
-        QTest::newRow("empty number") << 0 << "" << "  " << "" << "" << "新会员卡号不能为空，请重新输入！";
-        QTest::newRow("another member's number") << 1 << "old" << "OTHER" << "n" << "n" << "会员卡号重复，请重新输入！";
-        QTest::newRow("wrong old password") << 1 << "OLD" << "NEW1" << "n" << "n" << "会员卡旧密码不对，请重新输入！";
-        QTest::newRow("new passwords differ") << 2 << "old" << "NEW1" << "n" << "m"
+        QTest::newRow("discount card, no password") << 0 << ""
+                                                    << "NEW1"
+                                                    << ""
+                                                    << ""
+                                                    << "";
+        QTest::newRow("discount card keeps its own number") << 0 << ""
+                                                            << "R1"
+                                                            << ""
+                                                            << ""
+                                                            << "";
+        QTest::newRow("empty number") << 0 << ""
+                                      << "  "
+                                      << ""
+                                      << ""
+                                      << "新会员卡号不能为空，请重新输入！";
+        QTest::newRow("another member's number") << 1 << "old"
+                                                 << "OTHER"
+                                                 << "n"
+                                                 << "n"
+                                                 << "会员卡号重复，请重新输入！";
+        QTest::newRow("wrong old password") << 1 << "OLD"
+                                            << "NEW1"
+                                            << "n"
+                                            << "n"
+                                            << "会员卡旧密码不对，请重新输入！";
+        QTest::newRow("new passwords differ") << 2 << "old"
+                                              << "NEW1"
+                                              << "n"
+                                              << "m"
                                               << "新密码根确认密码不相符，请检查输入！";
-        QTest::newRow("stored-value card") << 1 << " old " << "NEW1" << " n " << "n" << "";
-        QTest::newRow("count-card with empty new password") << 2 << "old" << "NEW1" << "" << "" << "";
+        QTest::newRow("stored-value card") << 1 << " old "
+                                           << "NEW1"
+                                           << " n "
+                                           << "n"
+                                           << "";
+        QTest::newRow("count-card with empty new password") << 2 << "old"
+                                                            << "NEW1"
+                                                            << ""
+                                                            << ""
+                                                            << "";
     }
     void replacement()
     {

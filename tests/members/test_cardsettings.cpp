@@ -1,5 +1,5 @@
-#include "app/commands.h"
 #include "app/TFrmMain.h"
+#include "app/commands.h"
 #include "core/dataset.h"
 #include "core/grid/dbgrid.h"
 #include "core/support.h"
@@ -82,12 +82,11 @@ private slots:
         w.editMode();
         w.deleteMode();
         QCOMPARE(editors, 0);
-        QCOMPARE(env.mess().texts(),
-                 (QStringList{QStringLiteral("无卡用户等级为系统默认，不能修改！"),
-                              QStringLiteral("无卡用户等级为系统默认，不能修改！"),
-                              QStringLiteral("无卡用户等级为系统默认，不能删除！"),
-                              QStringLiteral("不优惠方式为系统默认，不能修改！"),
-                              QStringLiteral("不优惠方式为系统默认，不能删除！")}));
+        QCOMPARE(env.mess().texts(), (QStringList{QStringLiteral("无卡用户等级为系统默认，不能修改！"),
+                                                  QStringLiteral("无卡用户等级为系统默认，不能修改！"),
+                                                  QStringLiteral("无卡用户等级为系统默认，不能删除！"),
+                                                  QStringLiteral("不优惠方式为系统默认，不能修改！"),
+                                                  QStringLiteral("不优惠方式为系统默认，不能删除！")}));
         QCOMPARE(count(env, "select count(*) from T_jibie where F_code='0000'"), 1);
         QCOMPARE(count(env, "select count(*) from T_youhui where F_code='0000'"), 1);
     }
@@ -100,16 +99,25 @@ private slots:
         QTest::addColumn<double>("lower");
         QTest::addColumn<double>("upper");
         QTest::addColumn<QString>("message"); // empty: saved
-        QTest::newRow("interval 100 to 50 refused") << "0001" << "金卡" << 0.8 << 100.0 << 50.0
-                                                    << "区间下限必须大于区间上限！";
-        QTest::newRow("interval 100 to 0 accepted") << "0001" << "金卡" << 0.8 << 100.0 << 0.0 << "";
-        QTest::newRow("interval 100 to 100 accepted") << "0001" << "金卡" << 0.8 << 100.0 << 100.0 << "";
-        QTest::newRow("empty code") << "  " << "金卡" << 0.8 << 0.0 << 0.0 << "编号不能为空！";
-        QTest::newRow("empty name") << "0001" << " " << 0.8 << 0.0 << 0.0 << "名称不能为空！";
-        QTest::newRow("rate 0") << "0001" << "金卡" << 0.0 << 0.0 << 0.0 << "折扣率不能为0！";
-        QTest::newRow("negative rate") << "0001" << "金卡" << -0.5 << 0.0 << 0.0 << "折扣率不能为0！";
-        QTest::newRow("duplicate code") << "0000" << "金卡" << 0.8 << 0.0 << 0.0 << "等级编号重复，请重新输入！";
-        QTest::newRow("quote in the name is a character") << "0'1" << "金'卡" << 0.8 << 0.0 << 0.0 << "";
+        QTest::newRow("interval 100 to 50 refused")
+            << "0001"
+            << "金卡" << 0.8 << 100.0 << 50.0 << "区间下限必须大于区间上限！";
+        QTest::newRow("interval 100 to 0 accepted") << "0001"
+                                                    << "金卡" << 0.8 << 100.0 << 0.0 << "";
+        QTest::newRow("interval 100 to 100 accepted") << "0001"
+                                                      << "金卡" << 0.8 << 100.0 << 100.0 << "";
+        QTest::newRow("empty code") << "  "
+                                    << "金卡" << 0.8 << 0.0 << 0.0 << "编号不能为空！";
+        QTest::newRow("empty name") << "0001"
+                                    << " " << 0.8 << 0.0 << 0.0 << "名称不能为空！";
+        QTest::newRow("rate 0") << "0001"
+                                << "金卡" << 0.0 << 0.0 << 0.0 << "折扣率不能为0！";
+        QTest::newRow("negative rate") << "0001"
+                                       << "金卡" << -0.5 << 0.0 << 0.0 << "折扣率不能为0！";
+        QTest::newRow("duplicate code") << "0000"
+                                        << "金卡" << 0.8 << 0.0 << 0.0 << "等级编号重复，请重新输入！";
+        QTest::newRow("quote in the name is a character") << "0'1"
+                                                          << "金'卡" << 0.8 << 0.0 << 0.0 << "";
     }
     void levelEditorChecks()
     {
@@ -154,7 +162,8 @@ private slots:
     {
         TestEnv env;
         env.exec("insert into T_jibie(F_code,F_name,F_rate,F_begin,F_end) values('0001','银卡',0.9,0,1000)");
-        env.exec("insert into T_jibie(F_code,F_name,F_rate,F_begin,F_end) values('0002','金卡',0.8,1000,5000)");
+        env.exec(
+            "insert into T_jibie(F_code,F_name,F_rate,F_begin,F_end) values('0002','金卡',0.8,1000,5000)");
         TfrmHYcardSet w;
         QVERIFY(w.levelSet()->locate(QStringLiteral("F_code"), QStringLiteral("0001")));
         {
@@ -250,9 +259,10 @@ private slots:
         QTest::addColumn<double>("price2");
         QTest::addColumn<QString>("memo");
         QTest::newRow("deposit bonus") << 0 << 1.1 << 0.0 << 1.1 << 0.0 << 0.0 << "实际款 = 所付存款*1.1";
-        QTest::newRow("consumption to cash") << 1 << 500.0 << 50.0 << 0.0 << 500.0 << 50.0
-                                             << "累计消费 500元，转现金 50元";
-        QTest::newRow("count package") << 2 << 100.0 << 10.0 << 10.0 << 100.0 << 0.0 << "交费 100元，可消费 10次";
+        QTest::newRow("consumption to cash")
+            << 1 << 500.0 << 50.0 << 0.0 << 500.0 << 50.0 << "累计消费 500元，转现金 50元";
+        QTest::newRow("count package")
+            << 2 << 100.0 << 10.0 << 10.0 << 100.0 << 0.0 << "交费 100元，可消费 10次";
     }
     void modeEditorStoresEachKind()
     {
@@ -282,7 +292,8 @@ private slots:
         dlg.confirm();
         QVERIFY2(env.mess().messages.isEmpty(), qPrintable(env.mess().texts().join(QLatin1Char('|'))));
         QSqlQuery q(env.dm().ADOcnn());
-        QVERIFY(q.exec("select F_name,F_type,F_rate,F_price1,F_price2,F_memo1 from T_youhui where F_code='0009'"));
+        QVERIFY(q.exec(
+            "select F_name,F_type,F_rate,F_price1,F_price2,F_memo1 from T_youhui where F_code='0009'"));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("方式"));
         QCOMPARE(q.value(1).toInt(), kind);
@@ -329,7 +340,8 @@ private slots:
     void failedSaveKeepsTheEditorOpen()
     {
         TestEnv env;
-        env.exec("create trigger no_levels before insert on T_jibie begin select raise(abort,'refused'); end");
+        env.exec(
+            "create trigger no_levels before insert on T_jibie begin select raise(abort,'refused'); end");
         TfrmHYcardSet w;
         TDLGaddSet2 dlg(1, &w);
         dlg.codeBox()->setText(QStringLiteral("0001"));

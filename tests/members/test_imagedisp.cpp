@@ -97,9 +97,10 @@ private slots:
         QVERIFY(img.save(jpg, "JPG"));
         TfrmImageDisp w;
         // "载入" through the file dialog.
-        auto previous = filedialogs::setHandler([&](const QString&, const QString&, const QString& filter, bool save) {
-            return save ? QString() : (filter.contains(QStringLiteral("*.jpeg")) ? jpg : QString());
-        });
+        auto previous =
+            filedialogs::setHandler([&](const QString&, const QString&, const QString& filter, bool save) {
+                return save ? QString() : (filter.contains(QStringLiteral("*.jpeg")) ? jpg : QString());
+            });
         w.action(QStringLiteral("actLoad"))->trigger();
         QCOMPARE(w.path(), jpg);
         QCOMPARE(w.picture().size(), QSize(30, 20));

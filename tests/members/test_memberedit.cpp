@@ -1,13 +1,14 @@
 #include "core/dmdata.h"
 #include "core/support.h"
+#include "memberfixtures.h"
 #include "members/TCheckDateEdit.h"
 #include "members/TDLGhyPSD.h"
 #include "members/TMoneyEdit.h"
 #include "members/TfrmImageDisp.h"
 #include "members/TfrmMemEdit.h"
-#include "memberfixtures.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -98,8 +99,10 @@ private slots:
         QTest::addColumn<double>("balance");
         QTest::addColumn<QString>("storedMode");
         QTest::newRow("discount card") << 0 << "" << 0.0 << 0.0 << "";
-        QTest::newRow("stored value, bonus 1.1 on 1000") << 1 << "存一千送一百" << 1000.0 << 1100.0 << "存一千送一百";
-        QTest::newRow("stored value, consumption to cash") << 1 << "消费转现金" << 200.0 << 200.0 << "消费转现金";
+        QTest::newRow("stored value, bonus 1.1 on 1000")
+            << 1 << "存一千送一百" << 1000.0 << 1100.0 << "存一千送一百";
+        QTest::newRow("stored value, consumption to cash")
+            << 1 << "消费转现金" << 200.0 << 200.0 << "消费转现金";
         QTest::newRow("count-card, 10 for 100 on 250") << 2 << "十次卡" << 250.0 << 25.0 << "十次卡";
         QTest::newRow("count-card on 95: 10 uses") << 2 << "十次卡" << 95.0 << 10.0 << "十次卡";
         QTest::newRow("count-card on 85: 8 uses") << 2 << "十次卡" << 85.0 << 8.0 << "十次卡";
@@ -134,7 +137,8 @@ private slots:
                 from->setChecked(true);
                 w->widget<TMoneyEdit>(QStringLiteral("edtBeginJF") + s)->setValue(5);
                 w->widget<TMoneyEdit>(QStringLiteral("edtBeginXF") + s)->setValue(7.5);
-                w->widget<QPlainTextEdit>(QStringLiteral("memMem") + s)->setPlainText(QStringLiteral(" 备注\n第二行 "));
+                w->widget<QPlainTextEdit>(QStringLiteral("memMem") + s)
+                    ->setPlainText(QStringLiteral(" 备注\n第二行 "));
                 if (type != 0) {
                     auto* modes = w->widget<QComboBox>("cbbYHtype");
                     // The first mode of the card type's list comes selected.
@@ -203,7 +207,8 @@ private slots:
         TestEnv env;
         addCardSettings(env);
         addMember(env, QStringLiteral("A1"), 1, 300, QStringLiteral("存一千送一百"), QStringLiteral("pw"));
-        env.exec("update t_member set F_birthday='1900-08-14', F_fromDate='2023-01-02', F_sex='' where F_hycode='A1'");
+        env.exec("update t_member set F_birthday='1900-08-14', F_fromDate='2023-01-02', F_sex='' where "
+                 "F_hycode='A1'");
         TFrmMain main;
         showAll(main);
         QVERIFY(main.memberSet()->locate(QStringLiteral("F_hycode"), QStringLiteral("A1")));
@@ -316,10 +321,14 @@ private slots:
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("kind");
-        QTest::newRow("no name") << "name" << "员工姓名不能为空！" << int(mkInformation);
-        QTest::newRow("no level") << "level" << "会员级别不能为空！" << int(mkInformation);
-        QTest::newRow("no card type") << "type" << "办卡类型不能为空！" << int(mkInformation);
-        QTest::newRow("passwords differ") << "password" << "会员密码跟确认密码不一致，请重新输入！" << int(mkQuestion);
+        QTest::newRow("no name") << "name"
+                                 << "员工姓名不能为空！" << int(mkInformation);
+        QTest::newRow("no level") << "level"
+                                  << "会员级别不能为空！" << int(mkInformation);
+        QTest::newRow("no card type") << "type"
+                                      << "办卡类型不能为空！" << int(mkInformation);
+        QTest::newRow("passwords differ") << "password"
+                                          << "会员密码跟确认密码不一致，请重新输入！" << int(mkQuestion);
     }
     void checksInOrder()
     {
@@ -347,6 +356,57 @@ private slots:
         QCOMPARE(env.mess().texts(), QStringList{message});
         QCOMPARE(env.mess().messages.first().kind, kind);
         QCOMPARE(env.value("select count(*) from t_member where F_hycode='N1'").toInt(), 0);
+    }
+
+    void unknownCardTypeMustBeChosen()
+    {
+        TestEnv env;
+        addCardSettings(env);
+        addMember(env, QStringLiteral("U1"), 3, 0);
+        TFrmMain main;
+        showAll(main);
+        QVERIFY(main.memberSet()->locate(QStringLiteral("F_hycode"), QStringLiteral("U1")));
+        TfrmMemEdit w(&main);
+        w.prepare(TfrmMemEdit::EditMode);
+        auto* type = w.widget<QComboBox>("cbbIFnew");
+        QCOMPARE(type->currentIndex(), -1);
+        QVERIFY(type->isEnabled());
+        QVERIFY(!w.save());
+        QCOMPARE(env.mess().texts(), QStringList{QStringLiteral("办卡类型不能为空！")});
+        type->setCurrentIndex(0);
+        w.cardTypeChosen();
+        QVERIFY(w.save());
+        QCOMPARE(env.value("select F_IFnew from t_member where F_hycode='U1'").toInt(), 0);
+    }
+
+    void enterMovesToTheNextField()
+    {
+        TestEnv env;
+        addCardSettings(env);
+        TFrmMain main;
+        showAll(main);
+        TfrmMemEdit w(&main);
+        w.prepare(TfrmMemEdit::NewMode);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* name = w.widget<QLineEdit>("edtName");
+        name->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), name);
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget() != name);
+        QVERIFY(w.isVisible());
+        // Remarks keep their line breaks.
+        auto* remarks = w.widget<QPlainTextEdit>("memMem1");
+        remarks->setFocus();
+        QTest::keyClicks(remarks, QStringLiteral("a"));
+        QTest::keyClick(remarks, Qt::Key_Return);
+        QTest::keyClicks(remarks, QStringLiteral("b"));
+        QCOMPARE(remarks->toPlainText(), QStringLiteral("a\nb"));
+        // Ctrl+S saves.
+        fillMember(w, QStringLiteral("E1"), 0);
+        w.widget<QCheckBox>("chkContinue")->setChecked(false);
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(env.value("select count(*) from t_member where F_hycode='E1'").toInt(), 1);
     }
 
     void keepAddingClearsTheWindow()
@@ -398,7 +458,8 @@ private slots:
         TestEnv env;
         addCardSettings(env);
         const int id = addMember(env, QStringLiteral("T1"), 0, 0);
-        env.exec("update t_member set F_beginJF=10, F_beginXF=100, F_hyJF=999, F_hyXF=999 where F_ID=?", {id});
+        env.exec("update t_member set F_beginJF=10, F_beginXF=100, F_hyJF=999, F_hyXF=999 where F_ID=?",
+                 {id});
         const auto bill = [&](const char* code, int flag, int sign, double total, double points) {
             env.exec("insert into depotM(F_code,F_date,F_empID,F_totalprice,F_hyJF,F_OperFlag,F_flag) "
                      "values(?,'2024-01-01 10:00:00',?,?,?,?,?)",
@@ -414,7 +475,8 @@ private slots:
         TfrmMemEdit w(&main);
         w.prepare(TfrmMemEdit::EditMode);
         QVERIFY(w.save());
-        QCOMPARE(env.value("select F_hyJF from t_member where F_ID=?", {id}).toDouble(), 10 + 5 - 2 - 3 + 1.5);
+        QCOMPARE(env.value("select F_hyJF from t_member where F_ID=?", {id}).toDouble(),
+                 10 + 5 - 2 - 3 + 1.5);
         QCOMPARE(env.value("select F_hyXF from t_member where F_ID=?", {id}).toDouble(), 100 + 50 + 30.0);
         QCOMPARE(main.memberSet()->field(QStringLiteral("F_hyJF")).toDouble(), 11.5);
     }
@@ -423,7 +485,8 @@ private slots:
     {
         TestEnv env;
         addCardSettings(env);
-        const int id = addMember(env, QStringLiteral("X1"), 1, 20, QStringLiteral("消费转现金"), QStringLiteral("p"));
+        const int id =
+            addMember(env, QStringLiteral("X1"), 1, 20, QStringLiteral("消费转现金"), QStringLiteral("p"));
         env.exec("update t_member set F_hyXF=1200 where F_ID=?", {id});
         TFrmMain main;
         showAll(main);
@@ -462,9 +525,11 @@ private slots:
         w.widget<QPushButton>("btnLast")->click();
         const int last = main.memberSet()->recordCount() - 1;
         QCOMPARE(main.memberSet()->currentRow(), last);
-        QCOMPARE(w.widget<QLineEdit>("edtHYcode")->text(), main.memberSet()->value(last, "F_hycode").toString());
+        QCOMPARE(w.widget<QLineEdit>("edtHYcode")->text(),
+                 main.memberSet()->value(last, "F_hycode").toString());
         w.widget<QPushButton>("btnPrior")->click();
-        QCOMPARE(w.widget<QLineEdit>("edtHYcode")->text(), main.memberSet()->value(last - 1, "F_hycode").toString());
+        QCOMPARE(w.widget<QLineEdit>("edtHYcode")->text(),
+                 main.memberSet()->value(last - 1, "F_hycode").toString());
         w.widget<QPushButton>("btnFirst")->click();
         QCOMPARE(w.widget<QLineEdit>("edtHYcode")->text(), first);
         // Other operators have no navigator.
@@ -478,7 +543,8 @@ private slots:
     {
         TestEnv env;
         addCardSettings(env);
-        env.exec("create trigger no_members before insert on t_member begin select raise(abort,'refused'); end");
+        env.exec(
+            "create trigger no_members before insert on t_member begin select raise(abort,'refused'); end");
         TFrmMain main;
         showAll(main);
         TfrmMemEdit w(&main);
@@ -512,7 +578,8 @@ private slots:
         addCardSettings(env);
         const QImage source = pattern(64, 48);
         const QString path = env.dir() + file;
-        QVERIFY(source.save(path, QFileInfo(file).suffix().toLower() == QLatin1String("bmp") ? "BMP" : "JPG"));
+        QVERIFY(
+            source.save(path, QFileInfo(file).suffix().toLower() == QLatin1String("bmp") ? "BMP" : "JPG"));
         TFrmMain main;
         showAll(main);
         TfrmMemEdit w(&main);
@@ -581,8 +648,9 @@ private slots:
             return int(QDialog::Accepted);
         });
         w.openPhotoViewer();
-        const QString message = QStringLiteral("读取文件：") + bad +
-                                QStringLiteral("时发生错误！\n该文件不是标准格式的文件，或者该文件已经被损坏！");
+        const QString message =
+            QStringLiteral("读取文件：") + bad +
+            QStringLiteral("时发生错误！\n该文件不是标准格式的文件，或者该文件已经被损坏！");
         QCOMPARE(env.mess().texts(), QStringList{message});
         QCOMPARE(env.mess().messages.first().kind, int(mkError));
         QCOMPARE(viewerPath, good);
