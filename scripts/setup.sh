@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
   qt6-charts-dev libqt6opengl6-dev libqt6svg6-dev qt6-image-formats-plugins
   libgl-dev libxkbcommon-dev
-  libxlsxwriter-dev libfreexl-dev zlib1g-dev
+  libxlsxwriter-dev libfreexl-dev libgif-dev zlib1g-dev
   sqlite3 poppler-utils
   fonts-wqy-microhei fonts-wqy-zenhei
   xdg-utils

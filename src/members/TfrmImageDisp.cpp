@@ -1,6 +1,7 @@
 #include "members/TfrmImageDisp.h"
 
 #include "app/commands.h"
+#include "core/gifwriter.h"
 #include "core/support.h"
 #include "core/ui_support.h"
 #include "members/memberphoto.h"
@@ -169,20 +170,13 @@ bool TfrmImageDisp::loadFile(const QString& path)
     return true;
 }
 
-bool TfrmImageDisp::canWriteGif()
-{
-    return QImageWriter::supportedImageFormats().contains("gif");
-}
-
 bool TfrmImageDisp::exportPicture()
 {
     if (m_picture.isNull()) {
         ShowMess(QStringLiteral("没有可以输出的图像！"), mkInformation);
         return false;
     }
-    QString filter = QStringLiteral("JPEG 图像 (*.jpg);;BMP 图像 (*.bmp)");
-    if (canWriteGif())
-        filter += QStringLiteral(";;GIF 图像 (*.gif)");
+    const QString filter = QStringLiteral("JPEG 图像 (*.jpg);;BMP 图像 (*.bmp);;GIF 图像 (*.gif)");
     const QString file = filedialogs::getSaveFileName(this, QStringLiteral("输出"), QString(), filter);
     if (file.isEmpty())
         return false;
@@ -201,13 +195,18 @@ bool TfrmImageDisp::exportTo(const QString& fileName)
         name += QStringLiteral(".jpg");
         suffix = QStringLiteral("jpg");
     }
-    if (suffix == QLatin1String("gif") && !canWriteGif()) {
-        ShowMess(QStringLiteral("本机不能写入GIF格式的图像，请选择JPEG或BMP格式输出！"), mkWarning);
-        return false;
-    }
     QImage image = m_picture;
     if (suffix == QLatin1String("jpg") && image.hasAlphaChannel())
         image = image.convertToFormat(QImage::Format_RGB32);
+    // The image plugins read GIF but do not write it: our own encoder does.
+    if (suffix == QLatin1String("gif") && !QImageWriter::supportedImageFormats().contains("gif")) {
+        QString why;
+        if (!writeGif(image, name, &why)) {
+            ShowMess(QStringLiteral("写入文件：") + name + QStringLiteral("时发生错误！"), mkError);
+            return false;
+        }
+        return true;
+    }
     QImageWriter writer(name, suffix == QLatin1String("jpg") ? QByteArray("jpeg") : suffix.toLatin1());
     if (suffix == QLatin1String("jpg"))
         writer.setQuality(90);

@@ -40,8 +40,6 @@ public:
     // Writes the picture as JPEG, BMP or GIF by the name's extension (".jpg"
     // added when it has none of them). False with a message when it cannot.
     bool exportTo(const QString& fileName);
-    // Whether pictures can be written as GIF on this system.
-    static bool canWriteGif();
     // "清空".
     void clear();
 
