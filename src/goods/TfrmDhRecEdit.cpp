@@ -13,14 +13,11 @@
 #include "goods/TDlgGoodXz.h"
 #include "goods/goodsui.h"
 #include "members/TMoneyEdit.h"
-#include "report/reportprint.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,15 +37,12 @@ const QStringList& lineFields()
 } // namespace
 
 TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode, QWidget* parent)
-    : QDialog(parent ? parent : main), m_main(main), m_edit(edit), m_lines(new TDataSet(this))
+    : TBillWindow(main, edit, parent), m_lines(new TDataSet(this))
 {
     setObjectName(QStringLiteral("frmDhRecEdit"));
     setWindowTitle(edit ? QStringLiteral("商品兑换记录 - 修改") : QStringLiteral("商品兑换记录 - 新增"));
     auto* lay = new QVBoxLayout(this);
 
-    auto* grpMember = new QGroupBox(QStringLiteral(" 会员信息 "), this);
-    grpMember->setObjectName(QStringLiteral("grpMember"));
-    auto* mg = new QGridLayout(grpMember);
     TDataSet* m = main ? main->memberSet() : nullptr;
     const auto f = [m](const char* name) {
         return m && m->currentRow() >= 0 ? m->field(QLatin1String(name)) : QVariant();
@@ -59,50 +53,28 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
     m_memberPoints = calc::roundTo(f("F_hyJF").toDouble(), billcalc::kPointDecimals);
     const bool discountCard = f("F_IFnew").toInt() == 0;
     const QString money = goodsui::moneyFormat();
-    const struct
-    {
-        QString label;
-        const char* name;
-        QString text;
-    } rows[] = {
-        {QStringLiteral("会员卡号："), "edtHYcode", m_cardNo},
-        {QStringLiteral("会员姓名："), "edtHYname", m_memberName},
-        {QStringLiteral("会员级别："), "edtJibie", f("F_jibie").toString()},
-        {QStringLiteral("折"), "edtRate", QString::number(calc::roundTo(f("F_rate").toDouble(), 2))},
-        {QStringLiteral("会员积分："), "edtHyJF",
+    auto* grpMember = memberGroup({
+        {QStringLiteral("会员卡号："), QStringLiteral("edtHYcode"), m_cardNo},
+        {QStringLiteral("会员姓名："), QStringLiteral("edtHYname"), m_memberName},
+        {QStringLiteral("会员级别："), QStringLiteral("edtJibie"), f("F_jibie").toString()},
+        {QStringLiteral("折"), QStringLiteral("edtRate"),
+         QString::number(calc::roundTo(f("F_rate").toDouble(), 2))},
+        {QStringLiteral("会员积分："), QStringLiteral("edtHyJF"),
          displayformat::formatNumber(m_memberPoints, QStringLiteral(",0.##;-,0.##"))},
-        {QStringLiteral("累计消费："), "edtHyXF", displayformat::formatNumber(f("F_hyXF").toDouble(), money)},
-        {discountCard ? QStringLiteral("初始消费：") : QStringLiteral("卡内余额："), "edtBalance",
+        {QStringLiteral("累计消费："), QStringLiteral("edtHyXF"),
+         displayformat::formatNumber(f("F_hyXF").toDouble(), money)},
+        {discountCard ? QStringLiteral("初始消费：") : QStringLiteral("卡内余额："),
+         QStringLiteral("edtBalance"),
          displayformat::formatNumber(discountCard ? f("F_beginXF").toDouble() : f("F_beginJE").toDouble(),
                                      money)},
-    };
-    int i = 0;
-    for (const auto& r : rows) {
-        auto* e = new QLineEdit(r.text, grpMember);
-        e->setObjectName(QLatin1String(r.name));
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-        const bool suffix = r.label == QStringLiteral("折");
-        mg->addWidget(new QLabel(r.label, grpMember), i / 4, (i % 4) * 2 + (suffix ? 1 : 0));
-        mg->addWidget(e, i / 4, (i % 4) * 2 + (suffix ? 0 : 1));
-        ++i;
-    }
+    });
     lay->addWidget(grpMember);
 
     auto* grpBill = new QGroupBox(this);
     grpBill->setObjectName(QStringLiteral("grpBill"));
     auto* bg = new QGridLayout(grpBill);
-    m_dtDate = new QDateEdit(grpBill);
-    m_dtDate->setObjectName(QStringLiteral("dtpDate"));
-    m_dtDate->setCalendarPopup(true);
-    m_dtDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_edtCode = new QLineEdit(grpBill);
-    m_edtCode->setObjectName(QStringLiteral("edtCode"));
-    m_edtCode->setMaxLength(50);
-    m_cmbClerk = new goodsui::TRefillCombo(grpBill, QStringLiteral("cmbClerk"), &goodsui::clerkNames);
-    m_edtMemo = new QLineEdit(grpBill);
-    m_edtMemo->setObjectName(QStringLiteral("edtMemo"));
-    m_edtMemo->setMaxLength(255);
+    makeDateAndNumber(grpBill);
+    makeClerkAndMemo(grpBill);
     m_edtTotal = goodsui::moneyEdit(grpBill, QStringLiteral("edtTotalJF"), 2, false);
     m_edtTotal->setReadOnly(true);
     m_edtTotal->setFocusPolicy(Qt::NoFocus);
@@ -154,49 +126,14 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
         m_delegate->setEllipsis(QStringLiteral("F_GoodCode"), [this] { pickGifts(); });
         m_delegate->setEllipsis(QStringLiteral("F_GoodName"), [this] { pickGifts(); });
     }
-    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto popup = [this](const QString& name, const QString& text, std::function<void()> fn) {
-        auto* a = new QAction(text, m_grid);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, fn);
-        m_grid->addAction(a);
-        return a;
-    };
-    auto* pmAdd = popup(QStringLiteral("pmAddLine"), QStringLiteral("增行"), [this] { addLine(); });
-    auto* pmDel = popup(QStringLiteral("pmDelLine"), QStringLiteral("删行"), [this] { deleteLine(); });
-    popup(QStringLiteral("pmColumns"), QStringLiteral("显示字段选择"), [this] { ChooseGridColumns(m_grid); });
-    popup(QStringLiteral("pmSaveGrid"), QStringLiteral("保存当前网格"),
-          [this] { ConfirmSaveGridLayout(m_grid, QStringLiteral("dhrecedit")); });
+    const goodsui::LineMenu menu = goodsui::lineMenu(
+        m_grid, QStringLiteral("dhrecedit"), [this] { addLine(); }, [this] { deleteLine(); });
     lay->addWidget(m_grid, 1);
 
-    auto* buttons = new QHBoxLayout;
-    m_btnDesign = new QPushButton(QStringLiteral("打印设置"), this);
-    m_btnDesign->setObjectName(QStringLiteral("btnDesign"));
-    auto* btnPrint = new QPushButton(QStringLiteral("打印单据"), this);
-    btnPrint->setObjectName(QStringLiteral("btnPrint"));
-    m_btnOk = new QPushButton(QStringLiteral("确定"), this);
-    m_btnOk->setObjectName(QStringLiteral("btnOk"));
-    m_btnCancel = new QPushButton(QStringLiteral("取消"), this);
-    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    for (QPushButton* b : {m_btnDesign, btnPrint, m_btnOk, m_btnCancel})
-        b->setAutoDefault(false);
-    buttons->addWidget(m_btnDesign);
-    buttons->addWidget(btnPrint);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    lay->addLayout(buttons);
-    m_btnDesign->setVisible(dmData->CurrentOperator.trimmed().toLower() == QLatin1String("admin"));
+    addButtonRow(lay, QStringLiteral("打印设置"), QStringLiteral("打印单据"), false);
 
     connect(m_btnAdd, &QPushButton::clicked, this, &TfrmDhRecEdit::addLine);
     connect(m_btnDel, &QPushButton::clicked, this, &TfrmDhRecEdit::deleteLine);
-    connect(m_btnOk, &QPushButton::clicked, this, [this] { confirm(); });
-    connect(m_btnCancel, &QPushButton::clicked, this, [this] {
-        m_leaving = true;
-        QDialog::reject();
-    });
-    connect(btnPrint, &QPushButton::clicked, this, &TfrmDhRecEdit::printBill);
-    connect(m_btnDesign, &QPushButton::clicked, this, &TfrmDhRecEdit::designBill);
     connect(m_lines, &TDataSet::valueChanged, this, &TfrmDhRecEdit::onValueChanged);
     connect(m_lines, &TDataSet::reset, this, [this] { m_stock.clear(); });
     new goodsui::KeyPreview(this, [this](QKeyEvent* e, QWidget* target) { return keyPressed(e, target); });
@@ -218,8 +155,8 @@ TfrmDhRecEdit::TfrmDhRecEdit(TFrmMain* main, bool edit, const QString& billCode,
         m_oldCode = m_edtCode->text();
         m_btnAdd->setEnabled(false);
         m_btnDel->setEnabled(false);
-        pmAdd->setEnabled(false);
-        pmDel->setEnabled(false);
+        menu.add->setEnabled(false);
+        menu.del->setEnabled(false);
         m_grid->setReadOnly(true);
         dmData->OpenQuery(QStringLiteral("select * from depotD where F_code = ? order by F_ID"), *m_lines,
                           {billCode});
@@ -389,25 +326,12 @@ bool TfrmDhRecEdit::confirm()
         m_cmbClerk->setFocus();
         return false;
     }
-    billstore::Header h;
-    h.kind = billstore::Redemption;
-    h.id = m_billId;
-    h.date = m_dtDate->date();
-    h.memberId = m_memberId;
-    h.cardNo = m_cardNo;
-    h.empName = clerk;
-    h.operName = dmData->CurrentOperator;
-    h.mem = m_edtMemo->text();
+    billstore::Header h = header(billstore::Redemption);
     billstore::Result r;
     if (m_edit) {
-        h.code = m_edtCode->text().trimmed();
-        r = billstore::saveEditedBill(h, m_oldCode);
-        if (r == billstore::Result::NumberTaken) {
-            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"),
-                     mkInformation);
-            m_edtCode->setFocus();
+        r = saveEdited(h);
+        if (r == billstore::Result::NumberTaken)
             return false;
-        }
     } else {
         QVector<billstore::Line> lines;
         for (int row = 0; row < m_lines->recordCount(); ++row) {
@@ -446,9 +370,7 @@ bool TfrmDhRecEdit::confirm()
             ShowMess(QStringLiteral("请添加兑换商品！"), mkInformation);
             return false;
         }
-        if (dmData->QueryInt(QStringLiteral("Select F_ID From depotM Where F_Code = ? "),
-                             {m_edtCode->text().trimmed()}) > 0)
-            m_edtCode->setText(dmData->NextBillCode(QStringLiteral("DH")));
+        renumberIfTaken(QStringLiteral("DH"));
         if (!computeTotals())
             return false;
         h.code = m_edtCode->text().trimmed();
@@ -466,60 +388,27 @@ bool TfrmDhRecEdit::confirm()
         ShowMess(QStringLiteral("保存失败，请检测数据库连接！"), mkError);
         return false;
     }
-    m_edtCode->setText(h.code);
     m_edtTotal->setValue(h.points);
-    if (m_main) {
-        m_main->refreshAndLocate(m_cardNo);
-        m_main->refreshBills(h.code);
-    }
-    if (m_edit)
-        dmData->WriteLog(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的兑换单号为 \"") +
-                         h.code + QStringLiteral("\" 的兑换记录！"));
-    else
-        dmData->WriteLog(QStringLiteral("新增会员 \"") + m_cardNo + QStringLiteral("\" 的兑换记录！"));
-    m_leaving = true;
-    accept();
+    const QString logLine =
+        m_edit ? QString(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的兑换单号为 \"") +
+                         h.code + QStringLiteral("\" 的兑换记录！"))
+               : QString(QStringLiteral("新增会员 \"") + m_cardNo + QStringLiteral("\" 的兑换记录！"));
+    saved(h.code, logLine);
     return true;
 }
 
 bool TfrmDhRecEdit::keyPressed(QKeyEvent* e, QWidget* target)
 {
-    if (e->key() == Qt::Key_S && e->modifiers() == Qt::ControlModifier) {
-        if (m_btnOk->isEnabled())
-            confirm();
+    if (saveOrCancelKey(e))
         return true;
-    }
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        if (m_btnCancel->isEnabled())
-            m_btnCancel->click();
-        return true;
-    }
-    if (!((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-          (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier))
+    if (!goodsui::isEnter(e))
         return false;
     if (target == m_grid || m_grid->isAncestorOf(target)) {
-        m_delegate->post();
-        const QModelIndex idx = m_grid->currentIndex();
-        if (!idx.isValid())
-            return true;
-        const QString field = m_grid->column(idx.column()).fieldName;
-        if (field.compare(QLatin1String("F_GoodCode"), Qt::CaseInsensitive) == 0)
-            lookupGift(idx.row());
-        int next = idx.column() + 1;
-        while (next < m_grid->gridColumnCount() && m_grid->isColumnHidden(next))
-            ++next;
-        if (next < m_grid->gridColumnCount())
-            m_grid->setCurrentIndex(m_grid->model()->index(idx.row(), next));
+        goodsui::gridEnter(m_grid, m_delegate, [this](int row) { lookupGift(row); });
         return true;
     }
     goodsui::focusNext(this);
     return true;
-}
-
-void TfrmDhRecEdit::reject()
-{
-    if (m_leaving || goodsui::confirmLeave(this))
-        QDialog::reject();
 }
 
 QStringList TfrmDhRecEdit::reportVariables()
@@ -531,23 +420,9 @@ QStringList TfrmDhRecEdit::reportVariables()
 
 QVariant TfrmDhRecEdit::reportVariable(const QString& name) const
 {
-    if (name == QLatin1String("sMemHyCode"))
-        return m_cardNo;
-    if (name == QLatin1String("sMemCode"))
-        return m_edtCode->text();
-    if (name == QLatin1String("sMemName"))
-        return m_memberName;
-    if (name == QLatin1String("sMemdate"))
-        return m_dtDate->date().toString(QStringLiteral("yyyy-MM-dd"));
-    if (name == QLatin1String("sMemEmpName"))
-        return m_cmbClerk->currentText();
-    if (name == QLatin1String("sMemOperName"))
-        return dmData->CurrentOperator;
-    if (name == QLatin1String("sMemmemo1"))
-        return m_edtMemo->text();
     if (name == QLatin1String("sNemTotalJF"))
         return displayformat::formatNumber(m_edtTotal->value(), QStringLiteral(",0.##;-,0.##"));
-    return {};
+    return commonVariable(name);
 }
 
 void TfrmDhRecEdit::printBill()
@@ -555,12 +430,7 @@ void TfrmDhRecEdit::printBill()
     m_delegate->post();
     if (m_lines->isEmpty() || !computeTotals())
         return;
-    report::TReport r(QStringLiteral("frDhbill"));
-    r.bind(QStringLiteral("frxDM"), m_lines);
-    if (m_main)
-        r.bind(QStringLiteral("frxDD"), m_main->memberSet());
-    r.setVariableSource([this](const QString& name) { return reportVariable(name); });
-    r.showPreview(this);
+    previewReport(QStringLiteral("frDhbill"), m_lines);
 }
 
 void TfrmDhRecEdit::designBill()
@@ -568,10 +438,5 @@ void TfrmDhRecEdit::designBill()
     m_delegate->post();
     if (m_lines->isEmpty())
         return;
-    report::TReport r(QStringLiteral("frDhbill"));
-    r.bind(QStringLiteral("frxDM"), m_lines);
-    if (m_main)
-        r.bind(QStringLiteral("frxDD"), m_main->memberSet());
-    r.declareVariables(reportVariables());
-    r.design(this);
+    designReport(QStringLiteral("frDhbill"), m_lines, reportVariables());
 }

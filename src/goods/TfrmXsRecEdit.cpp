@@ -14,9 +14,7 @@
 #include "goods/TFrmFKman.h"
 #include "goods/goodsui.h"
 #include "members/TMoneyEdit.h"
-#include "report/reportprint.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -40,55 +38,25 @@ const QStringList& lineFields()
         QStringLiteral("F_TotalPrice"), QStringLiteral("F_Mem")};
     return fields;
 }
-
-QLineEdit* readOnlyBox(QWidget* parent, const QString& name)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setReadOnly(true);
-    e->setFocusPolicy(Qt::NoFocus);
-    return e;
-}
-
-bool isEnter(const QKeyEvent* e)
-{
-    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-           (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 } // namespace
 
 TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString& billCode, QWidget* parent)
-    : QDialog(parent ? parent : main), m_main(main), m_kind(kind), m_edit(edit), m_lines(new TDataSet(this))
+    : TBillWindow(main, edit, parent), m_kind(kind), m_lines(new TDataSet(this))
 {
     setObjectName(QStringLiteral("frmXsRecEdit"));
     setWindowTitle(edit ? QStringLiteral("会员消费记录 - 修改") : QStringLiteral("会员消费记录 - 新增"));
     auto* lay = new QVBoxLayout(this);
 
-    // Member group.
-    auto* grpMember = new QGroupBox(QStringLiteral(" 会员信息 "), this);
-    grpMember->setObjectName(QStringLiteral("grpMember"));
-    auto* mg = new QGridLayout(grpMember);
-    const auto memberBox = [&](int r, int c, const QString& label, const QString& name,
-                               QLabel** lbl = nullptr) {
-        auto* l = new QLabel(label, grpMember);
-        if (lbl)
-            *lbl = l;
-        mg->addWidget(l, r, c * 2);
-        auto* e = readOnlyBox(grpMember, name);
-        mg->addWidget(e, r, c * 2 + 1);
-        return e;
-    };
-    memberBox(0, 0, QStringLiteral("会员卡号："), QStringLiteral("edtHYcode"));
-    memberBox(0, 1, QStringLiteral("会员姓名："), QStringLiteral("edtHYname"));
-    memberBox(0, 2, QStringLiteral("会员级别："), QStringLiteral("edtJibie"));
-    auto* rateBox = readOnlyBox(grpMember, QStringLiteral("edtRate"));
-    auto* rateRow = new QHBoxLayout;
-    rateRow->addWidget(rateBox);
-    rateRow->addWidget(new QLabel(QStringLiteral("折"), grpMember));
-    mg->addLayout(rateRow, 0, 7);
-    memberBox(1, 0, QStringLiteral("会员积分："), QStringLiteral("edtHyJF"));
-    memberBox(1, 1, QStringLiteral("累计消费："), QStringLiteral("edtHyXF"));
-    memberBox(1, 2, QStringLiteral("卡内余额："), QStringLiteral("edtBalance"), &m_lblBalance);
+    // Member group (filled in by loadMember()).
+    auto* grpMember = memberGroup({
+        {QStringLiteral("会员卡号："), QStringLiteral("edtHYcode"), {}},
+        {QStringLiteral("会员姓名："), QStringLiteral("edtHYname"), {}},
+        {QStringLiteral("会员级别："), QStringLiteral("edtJibie"), {}},
+        {QStringLiteral("折"), QStringLiteral("edtRate"), {}},
+        {QStringLiteral("会员积分："), QStringLiteral("edtHyJF"), {}},
+        {QStringLiteral("累计消费："), QStringLiteral("edtHyXF"), {}},
+        {QStringLiteral("卡内余额："), QStringLiteral("edtBalance"), {}, &m_lblBalance},
+    });
     m_lblBalance->setObjectName(QStringLiteral("lblBalance"));
     lay->addWidget(grpMember);
 
@@ -96,18 +64,9 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
     auto* grpBill = new QGroupBox(QStringLiteral(" 消费折扣 "), this);
     grpBill->setObjectName(QStringLiteral("grpBill"));
     auto* bg = new QGridLayout(grpBill);
-    m_dtDate = new QDateEdit(grpBill);
-    m_dtDate->setObjectName(QStringLiteral("dtpDate"));
-    m_dtDate->setCalendarPopup(true);
-    m_dtDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_edtCode = new QLineEdit(grpBill);
-    m_edtCode->setObjectName(QStringLiteral("edtCode"));
-    m_edtCode->setMaxLength(50);
+    makeDateAndNumber(grpBill);
     m_cmbRatio = new goodsui::TRefillCombo(grpBill, QStringLiteral("cmbRatio"), &goodsui::pointRatios);
-    m_cmbClerk = new goodsui::TRefillCombo(grpBill, QStringLiteral("cmbClerk"), &goodsui::clerkNames);
-    m_edtMemo = new QLineEdit(grpBill);
-    m_edtMemo->setObjectName(QStringLiteral("edtMemo"));
-    m_edtMemo->setMaxLength(255);
+    makeClerkAndMemo(grpBill);
     m_edtTotal = goodsui::moneyEdit(grpBill, QStringLiteral("edtTotal"), 4, true);
     m_edtTotal->setReadOnly(true);
     m_edtTotal->setFocusPolicy(Qt::NoFocus);
@@ -179,19 +138,8 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
     });
     if (!edit)
         m_delegate->setEllipsis(QStringLiteral("F_GoodName"), [this] { pickGoods(); });
-    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto popup = [this](const QString& name, const QString& text, std::function<void()> fn) {
-        auto* a = new QAction(text, m_grid);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, fn);
-        m_grid->addAction(a);
-        return a;
-    };
-    auto* pmAdd = popup(QStringLiteral("pmAddLine"), QStringLiteral("增行"), [this] { addLine(); });
-    auto* pmDel = popup(QStringLiteral("pmDelLine"), QStringLiteral("删行"), [this] { deleteLine(); });
-    popup(QStringLiteral("pmColumns"), QStringLiteral("显示字段选择"), [this] { ChooseGridColumns(m_grid); });
-    popup(QStringLiteral("pmSaveGrid"), QStringLiteral("保存当前网格"),
-          [this] { ConfirmSaveGridLayout(m_grid, QStringLiteral("xsrecedit")); });
+    const goodsui::LineMenu menu = goodsui::lineMenu(
+        m_grid, QStringLiteral("xsrecedit"), [this] { addLine(); }, [this] { deleteLine(); });
     lay->addWidget(m_grid, 1);
     auto* warn =
         new QLabel(QStringLiteral("数量显示成红色时，证明当前库存不足，完成此订单后，库存为负！！"), this);
@@ -199,34 +147,10 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
     warn->setStyleSheet(QStringLiteral("color: red;"));
     lay->addWidget(warn);
 
-    auto* buttons = new QHBoxLayout;
-    m_btnDesign = new QPushButton(QStringLiteral("打印设置"), this);
-    m_btnDesign->setObjectName(QStringLiteral("btnDesign"));
-    auto* btnPrint = new QPushButton(QStringLiteral("打印单据"), this);
-    btnPrint->setObjectName(QStringLiteral("btnPrint"));
-    m_btnOk = new QPushButton(QStringLiteral("确定"), this);
-    m_btnOk->setObjectName(QStringLiteral("btnOk"));
-    m_btnCancel = new QPushButton(QStringLiteral("取消"), this);
-    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    for (QPushButton* b : {m_btnDesign, btnPrint, m_btnOk, m_btnCancel})
-        b->setAutoDefault(false);
-    buttons->addWidget(m_btnDesign);
-    buttons->addWidget(btnPrint);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    lay->addLayout(buttons);
-    m_btnDesign->setVisible(dmData->CurrentOperator.trimmed().toLower() == QLatin1String("admin"));
+    addButtonRow(lay, QStringLiteral("打印设置"), QStringLiteral("打印单据"), false);
 
     connect(m_btnAdd, &QPushButton::clicked, this, &TfrmXsRecEdit::addLine);
     connect(m_btnDel, &QPushButton::clicked, this, &TfrmXsRecEdit::deleteLine);
-    connect(m_btnOk, &QPushButton::clicked, this, [this] { confirm(); });
-    connect(m_btnCancel, &QPushButton::clicked, this, [this] {
-        m_leaving = true;
-        QDialog::reject();
-    });
-    connect(btnPrint, &QPushButton::clicked, this, &TfrmXsRecEdit::printBill);
-    connect(m_btnDesign, &QPushButton::clicked, this, &TfrmXsRecEdit::designBill);
     connect(m_lines, &TDataSet::valueChanged, this, &TfrmXsRecEdit::onValueChanged);
     connect(m_lines, &TDataSet::reset, this, [this] { m_stock.clear(); });
     connect(m_cmbRatio, &QComboBox::currentTextChanged, this, [this] { computeTotals(); });
@@ -238,8 +162,8 @@ TfrmXsRecEdit::TfrmXsRecEdit(TFrmMain* main, int kind, bool edit, const QString&
         loadBill(billCode);
         m_btnAdd->setEnabled(false);
         m_btnDel->setEnabled(false);
-        pmAdd->setEnabled(false);
-        pmDel->setEnabled(false);
+        menu.add->setEnabled(false);
+        menu.del->setEnabled(false);
         m_grid->setReadOnly(true);
     } else {
         m_dtDate->setDate(QDate::currentDate());
@@ -530,41 +454,22 @@ bool TfrmXsRecEdit::collectLines(QVector<billstore::Line>& out)
 bool TfrmXsRecEdit::confirm()
 {
     m_delegate->post();
-    billstore::Header h;
-    h.kind = m_kind;
-    h.id = m_billId;
-    h.date = m_dtDate->date();
-    h.memberId = m_memberId;
-    h.cardNo = m_cardNo;
-    h.empName = m_cmbClerk->currentText().trimmed();
-    h.operName = dmData->CurrentOperator;
-    h.mem = m_edtMemo->text();
+    billstore::Header h = header(m_kind);
 
     if (m_edit) {
         computeTotals();
-        h.code = m_edtCode->text().trimmed();
         h.ratio = billcalc::storedRatio(m_cmbRatio->currentText());
         h.total = m_edtTotal->value();
         h.points = m_edtPoints->value();
-        const billstore::Result r = billstore::saveEditedBill(h, m_oldCode);
-        if (r == billstore::Result::NumberTaken) {
-            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"),
-                     mkInformation);
-            m_edtCode->setFocus();
+        const billstore::Result r = saveEdited(h);
+        if (r == billstore::Result::NumberTaken)
             return false;
-        }
         if (r != billstore::Result::Saved) {
             ShowMess(QStringLiteral("保存失败，请检测数据库连接！"), mkError);
             return false;
         }
-        if (m_main) {
-            m_main->refreshAndLocate(m_cardNo);
-            m_main->refreshBills(h.code);
-        }
-        dmData->WriteLog(QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的消费单号为 \"") +
-                         h.code + QStringLiteral("\" 的消费记录！"));
-        m_leaving = true;
-        accept();
+        saved(h.code, QStringLiteral("修改会员 \"") + m_cardNo + QStringLiteral("\" 的消费单号为 \"") +
+                          h.code + QStringLiteral("\" 的消费记录！"));
         return true;
     }
 
@@ -576,9 +481,7 @@ bool TfrmXsRecEdit::confirm()
         ShowMess(QStringLiteral("消费金额为0，此单据不能成交，谢谢！！"), mkWarning);
         return false;
     }
-    if (dmData->QueryInt(QStringLiteral("Select F_ID From depotM Where F_Code = ? "),
-                         {m_edtCode->text().trimmed()}) > 0)
-        m_edtCode->setText(dmData->NextBillCode(billstore::prefixOf(m_kind)));
+    renumberIfTaken(billstore::prefixOf(m_kind));
 
     const bool cardMode = m_kind == billstore::Consumption && m_cardType == 1;
     const double balance =
@@ -606,55 +509,22 @@ bool TfrmXsRecEdit::confirm()
         ShowMess(QStringLiteral("保存失败，请检测数据库连接！"), mkError);
         return false;
     }
-    m_edtCode->setText(h.code);
-    if (m_main) {
-        m_main->refreshAndLocate(m_cardNo);
-        m_main->refreshBills(h.code);
-    }
-    dmData->WriteLog(QStringLiteral("新增会员 \"") + m_cardNo + QStringLiteral("\" 的消费记录！"));
-    m_leaving = true;
-    accept();
+    saved(h.code, QStringLiteral("新增会员 \"") + m_cardNo + QStringLiteral("\" 的消费记录！"));
     return true;
 }
 
 bool TfrmXsRecEdit::keyPressed(QKeyEvent* e, QWidget* target)
 {
-    if (e->key() == Qt::Key_S && e->modifiers() == Qt::ControlModifier) {
-        if (m_btnOk->isEnabled())
-            confirm();
+    if (saveOrCancelKey(e))
         return true;
-    }
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        if (m_btnCancel->isEnabled())
-            m_btnCancel->click();
-        return true;
-    }
-    if (!isEnter(e))
+    if (!goodsui::isEnter(e))
         return false;
     if (target == m_grid || m_grid->isAncestorOf(target)) {
-        m_delegate->post();
-        const QModelIndex idx = m_grid->currentIndex();
-        if (!idx.isValid())
-            return true;
-        const QString field = m_grid->column(idx.column()).fieldName;
-        if (field.compare(QLatin1String("F_GoodCode"), Qt::CaseInsensitive) == 0)
-            lookupGoods(idx.row());
-        // Then on to the next cell, as Tab.
-        int next = idx.column() + 1;
-        while (next < m_grid->gridColumnCount() && m_grid->isColumnHidden(next))
-            ++next;
-        if (next < m_grid->gridColumnCount())
-            m_grid->setCurrentIndex(m_grid->model()->index(idx.row(), next));
+        goodsui::gridEnter(m_grid, m_delegate, [this](int row) { lookupGoods(row); });
         return true;
     }
     goodsui::focusNext(this);
     return true;
-}
-
-void TfrmXsRecEdit::reject()
-{
-    if (m_leaving || goodsui::confirmLeave(this))
-        QDialog::reject();
 }
 
 QStringList TfrmXsRecEdit::reportVariables()
@@ -667,27 +537,13 @@ QStringList TfrmXsRecEdit::reportVariables()
 
 QVariant TfrmXsRecEdit::reportVariable(const QString& name) const
 {
-    if (name == QLatin1String("sMemHyCode"))
-        return m_cardNo;
-    if (name == QLatin1String("sMemCode"))
-        return m_edtCode->text();
-    if (name == QLatin1String("sMemName"))
-        return m_memberName;
-    if (name == QLatin1String("sMemdate"))
-        return m_dtDate->date().toString(QStringLiteral("yyyy-MM-dd"));
-    if (name == QLatin1String("sMemEmpName"))
-        return m_cmbClerk->currentText();
-    if (name == QLatin1String("sMemOperName"))
-        return dmData->CurrentOperator;
     if (name == QLatin1String("sMemRate"))
         return displayformat::formatNumber(m_memberRate, QStringLiteral(",0.##;-,0.##"));
     if (name == QLatin1String("sMemDaxie"))
         return QString(MoneyToCapitals(m_edtTotal->value()) + QStringLiteral("(金额大写)"));
-    if (name == QLatin1String("sMemmemo1"))
-        return m_edtMemo->text();
     if (name == QLatin1String("sMemTotalPrice"))
         return displayformat::formatNumber(m_edtTotal->value(), QStringLiteral("￥,0.00;-￥,0.00"));
-    return {};
+    return commonVariable(name);
 }
 
 void TfrmXsRecEdit::printBill()
@@ -696,12 +552,7 @@ void TfrmXsRecEdit::printBill()
     if (m_lines->isEmpty())
         return;
     computeTotals();
-    report::TReport r(QStringLiteral("frXsRecEdit"));
-    r.bind(QStringLiteral("frxDM"), m_lines);
-    if (m_main)
-        r.bind(QStringLiteral("frxDD"), m_main->memberSet());
-    r.setVariableSource([this](const QString& name) { return reportVariable(name); });
-    r.showPreview(this);
+    previewReport(QStringLiteral("frXsRecEdit"), m_lines);
 }
 
 void TfrmXsRecEdit::designBill()
@@ -709,10 +560,5 @@ void TfrmXsRecEdit::designBill()
     m_delegate->post();
     if (m_lines->isEmpty())
         return;
-    report::TReport r(QStringLiteral("frXsRecEdit"));
-    r.bind(QStringLiteral("frxDM"), m_lines);
-    if (m_main)
-        r.bind(QStringLiteral("frxDD"), m_main->memberSet());
-    r.declareVariables(reportVariables());
-    r.design(this);
+    designReport(QStringLiteral("frXsRecEdit"), m_lines, reportVariables());
 }

@@ -10,7 +10,6 @@
 #include "goods/billstore.h"
 #include "goods/goodsui.h"
 #include "members/TMoneyEdit.h"
-#include "report/reportprint.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -25,14 +24,11 @@
 #include <QVBoxLayout>
 
 TfrmXsRecEdit1::TfrmXsRecEdit1(TFrmMain* main, bool edit, const QString& billCode, QWidget* parent)
-    : QDialog(parent ? parent : main), m_main(main), m_edit(edit)
+    : TBillWindow(main, edit, parent)
 {
     setObjectName(QStringLiteral("frmXsRecEdit1"));
     setWindowTitle(edit ? QStringLiteral("会员消费记录 - 修改") : QStringLiteral("会员消费记录 - 新增"));
     auto* lay = new QVBoxLayout(this);
-    auto* grpMember = new QGroupBox(QStringLiteral(" 会员信息 "), this);
-    grpMember->setObjectName(QStringLiteral("grpMember"));
-    auto* mg = new QGridLayout(grpMember);
     TDataSet* m = main ? main->memberSet() : nullptr;
     const auto f = [m](const char* name) {
         return m && m->currentRow() >= 0 ? m->field(QLatin1String(name)) : QVariant();
@@ -42,50 +38,26 @@ TfrmXsRecEdit1::TfrmXsRecEdit1(TFrmMain* main, bool edit, const QString& billCod
     m_memberName = f("F_name").toString();
     m_remaining = f("F_beginJE").toDouble();
     const QString twoPlaces = QStringLiteral(",0.##;-,0.##");
-    const struct
-    {
-        const char* label;
-        const char* name;
-        QString text;
-    } rows[] = {
-        {"会员卡号：", "edtHYcode", m_cardNo},
-        {"会员姓名：", "edtHYname", m_memberName},
-        {"会员级别：", "edtJibie", f("F_jibie").toString()},
-        {"折", "edtRate", QString::number(calc::roundTo(f("F_rate").toDouble(), 2))},
-        {"会员积分：", "edtHyJF", displayformat::formatNumber(f("F_hyJF").toDouble(), twoPlaces)},
-        {"消费次数：", "edtHyXF", displayformat::formatNumber(f("F_hyXF").toDouble(), twoPlaces)},
-        {"剩余次数：", "edtRemaining", displayformat::formatNumber(m_remaining, twoPlaces)},
-    };
-    int i = 0;
-    for (const auto& r : rows) {
-        auto* e = new QLineEdit(r.text, grpMember);
-        e->setObjectName(QLatin1String(r.name));
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-        const bool suffix = QString::fromUtf8(r.label) == QStringLiteral("折");
-        if (!suffix)
-            mg->addWidget(new QLabel(QString::fromUtf8(r.label), grpMember), i / 4, (i % 4) * 2);
-        mg->addWidget(e, i / 4, (i % 4) * 2 + (suffix ? 0 : 1));
-        if (suffix)
-            mg->addWidget(new QLabel(QString::fromUtf8(r.label), grpMember), i / 4, (i % 4) * 2 + 1);
-        ++i;
-    }
+    auto* grpMember = memberGroup({
+        {QStringLiteral("会员卡号："), QStringLiteral("edtHYcode"), m_cardNo},
+        {QStringLiteral("会员姓名："), QStringLiteral("edtHYname"), m_memberName},
+        {QStringLiteral("会员级别："), QStringLiteral("edtJibie"), f("F_jibie").toString()},
+        {QStringLiteral("折"), QStringLiteral("edtRate"),
+         QString::number(calc::roundTo(f("F_rate").toDouble(), 2))},
+        {QStringLiteral("会员积分："), QStringLiteral("edtHyJF"),
+         displayformat::formatNumber(f("F_hyJF").toDouble(), twoPlaces)},
+        {QStringLiteral("消费次数："), QStringLiteral("edtHyXF"),
+         displayformat::formatNumber(f("F_hyXF").toDouble(), twoPlaces)},
+        {QStringLiteral("剩余次数："), QStringLiteral("edtRemaining"),
+         displayformat::formatNumber(m_remaining, twoPlaces)},
+    });
     lay->addWidget(grpMember);
 
     auto* grpBill = new QGroupBox(QStringLiteral(" 消费折扣 "), this);
     grpBill->setObjectName(QStringLiteral("grpBill"));
     auto* bg = new QGridLayout(grpBill);
-    m_dtDate = new QDateEdit(grpBill);
-    m_dtDate->setObjectName(QStringLiteral("dtpDate"));
-    m_dtDate->setCalendarPopup(true);
-    m_dtDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_edtCode = new QLineEdit(grpBill);
-    m_edtCode->setObjectName(QStringLiteral("edtCode"));
-    m_edtCode->setMaxLength(50);
-    m_cmbClerk = new goodsui::TRefillCombo(grpBill, QStringLiteral("cmbClerk"), &goodsui::clerkNames);
-    m_edtMemo = new QLineEdit(grpBill);
-    m_edtMemo->setObjectName(QStringLiteral("edtMemo"));
-    m_edtMemo->setMaxLength(255);
+    makeDateAndNumber(grpBill);
+    makeClerkAndMemo(grpBill);
     m_edtPoints = goodsui::moneyEdit(grpBill, QStringLiteral("edtPoints"), 2, false);
     m_edtUses = goodsui::moneyEdit(grpBill, QStringLiteral("edtUses"), 2, false);
     m_edtUses->setAllowNegative(false);
@@ -106,31 +78,7 @@ TfrmXsRecEdit1::TfrmXsRecEdit1(TFrmMain* main, bool edit, const QString& billCod
     bg->addLayout(usesRow, 2, 2, 1, 2);
     lay->addWidget(grpBill);
 
-    auto* buttons = new QHBoxLayout;
-    auto* btnPrint = new QPushButton(QStringLiteral("单据打印"), this);
-    btnPrint->setObjectName(QStringLiteral("btnPrint"));
-    m_btnDesign = new QPushButton(QStringLiteral("单据设置"), this);
-    m_btnDesign->setObjectName(QStringLiteral("btnDesign"));
-    m_btnOk = new QPushButton(QStringLiteral("确定"), this);
-    m_btnOk->setObjectName(QStringLiteral("btnOk"));
-    m_btnCancel = new QPushButton(QStringLiteral("取消"), this);
-    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    for (QPushButton* b : {btnPrint, m_btnDesign, m_btnOk, m_btnCancel})
-        b->setAutoDefault(false);
-    buttons->addWidget(btnPrint);
-    buttons->addWidget(m_btnDesign);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOk);
-    buttons->addWidget(m_btnCancel);
-    lay->addLayout(buttons);
-    m_btnDesign->setVisible(dmData->CurrentOperator.trimmed().toLower() == QLatin1String("admin"));
-    connect(btnPrint, &QPushButton::clicked, this, &TfrmXsRecEdit1::printBill);
-    connect(m_btnDesign, &QPushButton::clicked, this, &TfrmXsRecEdit1::designBill);
-    connect(m_btnOk, &QPushButton::clicked, this, [this] { confirm(); });
-    connect(m_btnCancel, &QPushButton::clicked, this, [this] {
-        m_leaving = true;
-        QDialog::reject();
-    });
+    addButtonRow(lay, QStringLiteral("单据设置"), QStringLiteral("单据打印"), true);
     new goodsui::KeyPreview(this, [this](QKeyEvent* e, QWidget*) {
         if (e->key() == Qt::Key_S && e->modifiers() == Qt::ControlModifier) {
             if (m_btnOk->isEnabled())
@@ -175,12 +123,6 @@ TfrmXsRecEdit1::TfrmXsRecEdit1(TFrmMain* main, bool edit, const QString& billCod
     }
 }
 
-void TfrmXsRecEdit1::reject()
-{
-    if (m_leaving || goodsui::confirmLeave(this))
-        QDialog::reject();
-}
-
 bool TfrmXsRecEdit1::confirm()
 {
     const double uses = m_edtUses->value();
@@ -189,31 +131,16 @@ bool TfrmXsRecEdit1::confirm()
         m_edtUses->setFocus();
         return false;
     }
-    billstore::Header h;
-    h.kind = billstore::CountCard;
-    h.id = m_billId;
-    h.date = m_dtDate->date();
-    h.memberId = m_memberId;
-    h.cardNo = m_cardNo;
-    h.empName = m_cmbClerk->currentText().trimmed();
-    h.operName = dmData->CurrentOperator;
-    h.mem = m_edtMemo->text();
+    billstore::Header h = header(billstore::CountCard);
     h.total = uses;
     h.points = m_edtPoints->value();
     billstore::Result r;
     if (m_edit) {
-        h.code = m_edtCode->text().trimmed();
-        r = billstore::saveEditedBill(h, m_oldCode);
-        if (r == billstore::Result::NumberTaken) {
-            ShowMess(QStringLiteral("单号 \"") + h.code + QStringLiteral("\" 已经存在，请重新输入！"),
-                     mkInformation);
-            m_edtCode->setFocus();
+        r = saveEdited(h);
+        if (r == billstore::Result::NumberTaken)
             return false;
-        }
     } else {
-        if (dmData->QueryInt(QStringLiteral("Select F_ID From depotM Where F_Code = ? "),
-                             {m_edtCode->text().trimmed()}) > 0)
-            m_edtCode->setText(dmData->NextBillCode(QStringLiteral("XF")));
+        renumberIfTaken(QStringLiteral("XF"));
         // The remaining count as it stands now, not as the browser read it.
         const double remaining =
             dmData->QueryFloat(QStringLiteral("select F_beginJE from t_member where F_ID = ?"), {m_memberId});
@@ -233,13 +160,7 @@ bool TfrmXsRecEdit1::confirm()
         ShowMess(QStringLiteral("保存失败，请检测数据库连接！"), mkError);
         return false;
     }
-    m_edtCode->setText(h.code);
-    if (m_main) {
-        m_main->refreshAndLocate(m_cardNo);
-        m_main->refreshBills(h.code);
-    }
-    m_leaving = true;
-    accept();
+    saved(h.code, {});
     return true;
 }
 
@@ -252,37 +173,19 @@ QStringList TfrmXsRecEdit1::reportVariables()
 
 QVariant TfrmXsRecEdit1::reportVariable(const QString& name) const
 {
-    if (name == QLatin1String("sMemHyCode"))
-        return m_cardNo;
-    if (name == QLatin1String("sMemCode"))
-        return m_edtCode->text();
-    if (name == QLatin1String("sMemName"))
-        return m_memberName;
-    if (name == QLatin1String("sMemdate"))
-        return m_dtDate->date().toString(QStringLiteral("yyyy-MM-dd"));
-    if (name == QLatin1String("sMemEmpName"))
-        return m_cmbClerk->currentText();
-    if (name == QLatin1String("sMemOperName"))
-        return dmData->CurrentOperator;
     if (name == QLatin1String("sMemJF"))
         return displayformat::formatNumber(m_edtPoints->value(), QStringLiteral(",0.##;-,0.##"));
-    if (name == QLatin1String("sMemmemo1"))
-        return m_edtMemo->text();
     if (name == QLatin1String("sMemTotalPrice"))
         return displayformat::formatNumber(m_edtUses->value(), QStringLiteral("￥,0.00;-￥,0.00"));
-    return {};
+    return commonVariable(name);
 }
 
 void TfrmXsRecEdit1::printBill()
 {
-    report::TReport r(QStringLiteral("frXsRecEdit1"));
-    r.setVariableSource([this](const QString& name) { return reportVariable(name); });
-    r.showPreview(this);
+    previewReport(QStringLiteral("frXsRecEdit1"), nullptr);
 }
 
 void TfrmXsRecEdit1::designBill()
 {
-    report::TReport r(QStringLiteral("frXsRecEdit1"));
-    r.declareVariables(reportVariables());
-    r.design(this);
+    designReport(QStringLiteral("frXsRecEdit1"), nullptr, reportVariables());
 }

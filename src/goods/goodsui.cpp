@@ -3,9 +3,11 @@
 #include "core/database.h"
 #include "core/dmdata.h"
 #include "core/grid/dbgrid.h"
+#include "core/grid/gridlayout.h"
 #include "core/support.h"
 #include "members/TMoneyEdit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -76,6 +78,12 @@ void focusNext(QWidget* window)
         if (next)
             next->setFocus(Qt::TabFocusReason);
     }
+}
+
+bool isEnter(const QKeyEvent* e)
+{
+    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+           (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 TRefillCombo::TRefillCombo(QWidget* parent, const QString& name, std::function<QStringList()> items)
@@ -243,6 +251,42 @@ void TBillCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QMod
         option->palette.setColor(QPalette::HighlightedText, c);
         option->backgroundBrush = option->palette.button();
     }
+}
+
+void gridEnter(TDBGrid* grid, TBillCellDelegate* delegate, const std::function<void(int row)>& lookup)
+{
+    delegate->post();
+    const QModelIndex idx = grid->currentIndex();
+    if (!idx.isValid())
+        return;
+    const QString field = grid->column(idx.column()).fieldName;
+    if (field.compare(QLatin1String("F_GoodCode"), Qt::CaseInsensitive) == 0)
+        lookup(idx.row());
+    int next = idx.column() + 1;
+    while (next < grid->gridColumnCount() && grid->isColumnHidden(next))
+        ++next;
+    if (next < grid->gridColumnCount())
+        grid->setCurrentIndex(grid->model()->index(idx.row(), next));
+}
+
+LineMenu lineMenu(TDBGrid* grid, const QString& layoutKey, std::function<void()> addLine,
+                  std::function<void()> deleteLine)
+{
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto popup = [grid](const QString& name, const QString& text, std::function<void()> fn) {
+        auto* a = new QAction(text, grid);
+        a->setObjectName(name);
+        QObject::connect(a, &QAction::triggered, grid, std::move(fn));
+        grid->addAction(a);
+        return a;
+    };
+    LineMenu menu;
+    menu.add = popup(QStringLiteral("pmAddLine"), QStringLiteral("增行"), std::move(addLine));
+    menu.del = popup(QStringLiteral("pmDelLine"), QStringLiteral("删行"), std::move(deleteLine));
+    popup(QStringLiteral("pmColumns"), QStringLiteral("显示字段选择"), [grid] { ChooseGridColumns(grid); });
+    popup(QStringLiteral("pmSaveGrid"), QStringLiteral("保存当前网格"),
+          [grid, layoutKey] { ConfirmSaveGridLayout(grid, layoutKey); });
+    return menu;
 }
 
 } // namespace goodsui

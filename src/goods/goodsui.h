@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+class QAction;
 class QKeyEvent;
 class QWidget;
 class TMoneyEdit;
@@ -44,6 +45,9 @@ private:
 
 // Enter moves the focus on, as Tab does.
 void focusNext(QWidget* window);
+
+// Return or Enter (of the keypad too) without other modifiers.
+bool isEnter(const QKeyEvent* e);
 
 // An editable drop-down that refills its items each time it takes the focus.
 class TRefillCombo : public QComboBox
@@ -103,5 +107,20 @@ private:
     QHash<QString, std::function<void()>> m_ellipsis;
     mutable QPointer<QWidget> m_editor;
 };
+
+// Enter in a bill grid: the edit in progress is posted, a goods code typed
+// into the "F_GoodCode" cell is looked up (lookup(row)), and the cursor moves
+// on to the next shown cell, as Tab.
+void gridEnter(TDBGrid* grid, TBillCellDelegate* delegate, const std::function<void(int row)>& lookup);
+
+// The pop-up menu of a bill grid: "增行", "删行", "显示字段选择" and
+// "保存当前网格" (under the grid layout key).
+struct LineMenu
+{
+    QAction* add;
+    QAction* del;
+};
+LineMenu lineMenu(TDBGrid* grid, const QString& layoutKey, std::function<void()> addLine,
+                  std::function<void()> deleteLine);
 
 } // namespace goodsui
