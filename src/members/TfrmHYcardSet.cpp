@@ -32,6 +32,31 @@ const QString kBuiltIn = QStringLiteral("0000");
 const QString kMoneyFormat = QStringLiteral("￥,0.00##;-￥,0.00##");
 const QString kSaveFailed = QStringLiteral("保存失败，请检测数据库连接！");
 
+// The built-in row (code "0000") of either grid is neither changed nor
+// deleted: false (after the refusal) on it, or when no row is current.
+bool changeable(const TDataSet* set, const QString& refusal)
+{
+    if (set->currentRow() < 0)
+        return false;
+    if (set->field(QStringLiteral("F_code")).toString().trimmed() == kBuiltIn) {
+        ShowMess(refusal, mkInformation);
+        return false;
+    }
+    return true;
+}
+
+// Deletes the current row of a grid from its table once the operator agrees
+// to the question (before + the row's name + after); true when deleted.
+bool deleteCurrent(const TDataSet* set, const QString& refusal, const QString& before, const QString& after,
+                   const QString& table)
+{
+    if (!changeable(set, refusal))
+        return false;
+    if (ShowMess(before + set->field(QStringLiteral("F_Name")).toString() + after, mkQuestion) == maNo)
+        return false;
+    return dmData->DeleteById(table, set->field(QStringLiteral("F_ID")));
+}
+
 QString plain(double v)
 {
     return displayformat::formatNumber(v, QStringLiteral("0.####"));
@@ -213,29 +238,17 @@ void TfrmHYcardSet::addLevel()
 
 void TfrmHYcardSet::editLevel()
 {
-    if (m_levels->currentRow() < 0)
+    if (!changeable(m_levels, QStringLiteral("无卡用户等级为系统默认，不能修改！")))
         return;
-    if (m_levels->field(QStringLiteral("F_code")).toString().trimmed() == kBuiltIn) {
-        ShowMess(QStringLiteral("无卡用户等级为系统默认，不能修改！"), mkInformation);
-        return;
-    }
     TDLGaddSet2 dlg(2, this);
     commands::execDialog(dlg);
 }
 
 void TfrmHYcardSet::deleteLevel()
 {
-    if (m_levels->currentRow() < 0)
-        return;
-    if (m_levels->field(QStringLiteral("F_code")).toString().trimmed() == kBuiltIn) {
-        ShowMess(QStringLiteral("无卡用户等级为系统默认，不能删除！"), mkInformation);
-        return;
-    }
-    if (ShowMess(QStringLiteral("真的要删除当前会员卡等级 ") +
-                     m_levels->field(QStringLiteral("F_Name")).toString() + QStringLiteral("吗？"),
-                 mkQuestion) == maNo)
-        return;
-    if (dmData->DeleteById(QStringLiteral("T_jibie"), m_levels->field(QStringLiteral("F_ID"))))
+    if (deleteCurrent(m_levels, QStringLiteral("无卡用户等级为系统默认，不能删除！"),
+                      QStringLiteral("真的要删除当前会员卡等级 "), QStringLiteral("吗？"),
+                      QStringLiteral("T_jibie")))
         reloadLevels();
 }
 
@@ -247,29 +260,17 @@ void TfrmHYcardSet::addMode()
 
 void TfrmHYcardSet::editMode()
 {
-    if (m_modes->currentRow() < 0)
+    if (!changeable(m_modes, QStringLiteral("不优惠方式为系统默认，不能修改！")))
         return;
-    if (m_modes->field(QStringLiteral("F_code")).toString().trimmed() == kBuiltIn) {
-        ShowMess(QStringLiteral("不优惠方式为系统默认，不能修改！"), mkInformation);
-        return;
-    }
     TDLGaddSet3 dlg(4, this);
     commands::execDialog(dlg);
 }
 
 void TfrmHYcardSet::deleteMode()
 {
-    if (m_modes->currentRow() < 0)
-        return;
-    if (m_modes->field(QStringLiteral("F_code")).toString().trimmed() == kBuiltIn) {
-        ShowMess(QStringLiteral("不优惠方式为系统默认，不能删除！"), mkInformation);
-        return;
-    }
-    if (ShowMess(QStringLiteral("真的要删除当前优惠方式 \"") +
-                     m_modes->field(QStringLiteral("F_Name")).toString() + QStringLiteral("\" 吗？"),
-                 mkQuestion) == maNo)
-        return;
-    if (dmData->DeleteById(QStringLiteral("T_youhui"), m_modes->field(QStringLiteral("F_ID"))))
+    if (deleteCurrent(m_modes, QStringLiteral("不优惠方式为系统默认，不能删除！"),
+                      QStringLiteral("真的要删除当前优惠方式 \""), QStringLiteral("\" 吗？"),
+                      QStringLiteral("T_youhui")))
         reloadModes();
 }
 
