@@ -42,6 +42,62 @@ void remember(const QString& code)
 {
     dmData->ExecSql(QStringLiteral("insert into tempCode(F_code) values(?)"), {code});
 }
+
+struct Picker
+{
+    QLineEdit* search;
+    QPushButton* query;
+    TDBGrid* grid;
+    QPushButton* add;
+};
+
+// What both pickers show: the search box and "查询" closing the filter row,
+// the list with its pop-up menu, and "确定", "新增商品", "关闭" below it.
+// "确定" and a double click pick; "关闭" closes.
+Picker buildPicker(QDialog* dlg, QVBoxLayout* lay, QHBoxLayout* filter, TDataSet* set,
+                   const QVector<TGridColumn>& columns, const QString& layoutKey, std::function<void()> pick)
+{
+    Picker p;
+    filter->addWidget(new QLabel(QStringLiteral("请输入商品的编号、名称或产地："), dlg));
+    p.search = new QLineEdit(dlg);
+    p.search->setObjectName(QStringLiteral("edtSearch"));
+    filter->addWidget(p.search, 1);
+    p.query = button(dlg, QStringLiteral("btnQuery"), QStringLiteral("查询"));
+    filter->addWidget(p.query);
+    lay->addLayout(filter);
+    p.grid = new TDBGrid(dlg);
+    p.grid->setObjectName(QStringLiteral("DBGridEh1"));
+    p.grid->setDataSet(set);
+    p.grid->setColumns(columns);
+    addPopup(p.grid, dlg, layoutKey);
+    lay->addWidget(p.grid, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = button(dlg, QStringLiteral("btnOk"), QStringLiteral("确定"));
+    p.add = button(dlg, QStringLiteral("btnNew"), QStringLiteral("新增商品"));
+    auto* close = button(dlg, QStringLiteral("btnClose"), QStringLiteral("关闭"));
+    buttons->addWidget(ok);
+    buttons->addWidget(p.add);
+    buttons->addWidget(close);
+    lay->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dlg, pick);
+    QObject::connect(close, &QPushButton::clicked, dlg, &QDialog::reject);
+    QObject::connect(p.grid, &TDBGrid::rowDoubleClicked, dlg, [pick](int) { pick(); });
+    return p;
+}
+
+// Hands the current row to the bill and keeps the article out of the list;
+// false when there is no current row.
+bool pickCurrent(const TDataSet* set, const TDlgGoodXz::PickFn& fn)
+{
+    if (set->isEmpty() || set->currentRow() < 0)
+        return false;
+    const QString code = set->field(QStringLiteral("F_code")).toString();
+    if (fn)
+        fn(*set);
+    remember(code);
+    return true;
+}
 } // namespace
 
 // ---------------------------------------------------------------- goods
@@ -57,48 +113,29 @@ TDlgGoodXz::TDlgGoodXz(PickFn pickFn, QWidget* parent)
     filter->addWidget(new QLabel(QStringLiteral("按类别过滤："), this));
     m_cmbType = new goodsui::TRefillCombo(this, QStringLiteral("cmbType"), &goodsui::categoryNames);
     filter->addWidget(m_cmbType);
-    filter->addWidget(new QLabel(QStringLiteral("请输入商品的编号、名称或产地："), this));
-    m_edtSearch = new QLineEdit(this);
-    m_edtSearch->setObjectName(QStringLiteral("edtSearch"));
-    filter->addWidget(m_edtSearch, 1);
-    auto* btnQuery = button(this, QStringLiteral("btnQuery"), QStringLiteral("查询"));
-    filter->addWidget(btnQuery);
-    lay->addLayout(filter);
-    m_grid = new TDBGrid(this);
-    m_grid->setObjectName(QStringLiteral("DBGridEh1"));
-    m_grid->setDataSet(m_set);
     const QString money = goodsui::moneyFormat();
-    m_grid->setColumns({
-        TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
-        TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 120),
-        TGridColumn::make(QStringLiteral("F_type"), QStringLiteral("类别"), 80),
-        TGridColumn::make(QStringLiteral("F_spec"), QStringLiteral("规格"), 60),
-        TGridColumn::make(QStringLiteral("F_unit"), QStringLiteral("单位"), 40, TGridColumn::AlignCenter),
-        TGridColumn::make(QStringLiteral("F_address"), QStringLiteral("产地"), 80),
-        TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80, TGridColumn::AlignRight,
-                          money),
-        TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 70, TGridColumn::AlignRight,
-                          goodsui::amountFormat()),
-        TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("最低折扣"), 60, TGridColumn::AlignRight,
-                          QStringLiteral("0.00##")),
-        TGridColumn::make(QStringLiteral("F_mem"), QStringLiteral("备注"), 120),
-    });
-    addPopup(m_grid, this, QStringLiteral("dlggoodxz"));
-    lay->addWidget(m_grid, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = button(this, QStringLiteral("btnOk"), QStringLiteral("确定"));
-    auto* add = button(this, QStringLiteral("btnNew"), QStringLiteral("新增商品"));
-    auto* close = button(this, QStringLiteral("btnClose"), QStringLiteral("关闭"));
-    buttons->addWidget(ok);
-    buttons->addWidget(add);
-    buttons->addWidget(close);
-    lay->addLayout(buttons);
-    connect(btnQuery, &QPushButton::clicked, this, [this] { query(); });
-    connect(ok, &QPushButton::clicked, this, &TDlgGoodXz::pick);
-    connect(add, &QPushButton::clicked, this, &TDlgGoodXz::newGoods);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_grid, &TDBGrid::rowDoubleClicked, this, [this](int) { pick(); });
+    const Picker p = buildPicker(
+        this, lay, filter, m_set,
+        {
+            TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
+            TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 120),
+            TGridColumn::make(QStringLiteral("F_type"), QStringLiteral("类别"), 80),
+            TGridColumn::make(QStringLiteral("F_spec"), QStringLiteral("规格"), 60),
+            TGridColumn::make(QStringLiteral("F_unit"), QStringLiteral("单位"), 40, TGridColumn::AlignCenter),
+            TGridColumn::make(QStringLiteral("F_address"), QStringLiteral("产地"), 80),
+            TGridColumn::make(QStringLiteral("F_price1"), QStringLiteral("预售单价"), 80,
+                              TGridColumn::AlignRight, money),
+            TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 70,
+                              TGridColumn::AlignRight, goodsui::amountFormat()),
+            TGridColumn::make(QStringLiteral("F_rate"), QStringLiteral("最低折扣"), 60,
+                              TGridColumn::AlignRight, QStringLiteral("0.00##")),
+            TGridColumn::make(QStringLiteral("F_mem"), QStringLiteral("备注"), 120),
+        },
+        QStringLiteral("dlggoodxz"), [this] { pick(); });
+    m_edtSearch = p.search;
+    m_grid = p.grid;
+    connect(p.query, &QPushButton::clicked, this, [this] { query(); });
+    connect(p.add, &QPushButton::clicked, this, &TDlgGoodXz::newGoods);
 
     dmData->ExecSql(QStringLiteral("delete from tempCode"));
     query();
@@ -134,13 +171,8 @@ void TDlgGoodXz::query(const QString& locateCode)
 
 void TDlgGoodXz::pick()
 {
-    if (m_set->isEmpty() || m_set->currentRow() < 0)
-        return;
-    const QString code = m_set->field(QStringLiteral("F_code")).toString();
-    if (m_pick)
-        m_pick(*m_set);
-    remember(code);
-    query();
+    if (pickCurrent(m_set, m_pick))
+        query();
 }
 
 void TDlgGoodXz::newGoods()
@@ -160,39 +192,20 @@ TDLGgoodDHxz::TDLGgoodDHxz(PickFn pickFn, QWidget* parent)
     resize(560, 420);
     auto* lay = new QVBoxLayout(this);
     auto* filter = new QHBoxLayout;
-    filter->addWidget(new QLabel(QStringLiteral("请输入商品的编号、名称或产地："), this));
-    m_edtSearch = new QLineEdit(this);
-    m_edtSearch->setObjectName(QStringLiteral("edtSearch"));
-    filter->addWidget(m_edtSearch, 1);
-    auto* btnQuery = button(this, QStringLiteral("btnQuery"), QStringLiteral("查询"));
-    filter->addWidget(btnQuery);
-    lay->addLayout(filter);
-    m_grid = new TDBGrid(this);
-    m_grid->setObjectName(QStringLiteral("DBGridEh1"));
-    m_grid->setDataSet(m_set);
-    m_grid->setColumns({
-        TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
-        TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 140),
-        TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 80, TGridColumn::AlignRight,
-                          goodsui::amountFormat(), TGridColumn::FooterSum),
-        TGridColumn::make(QStringLiteral("F_jifen"), QStringLiteral("兑换积分"), 80, TGridColumn::AlignRight,
-                          goodsui::amountFormat(), TGridColumn::FooterSum),
-    });
-    addPopup(m_grid, this, QStringLiteral("dlggooddhxz"));
-    lay->addWidget(m_grid, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = button(this, QStringLiteral("btnOk"), QStringLiteral("确定"));
-    auto* add = button(this, QStringLiteral("btnNew"), QStringLiteral("新增商品"));
-    auto* close = button(this, QStringLiteral("btnClose"), QStringLiteral("关闭"));
-    buttons->addWidget(ok);
-    buttons->addWidget(add);
-    buttons->addWidget(close);
-    lay->addLayout(buttons);
-    connect(btnQuery, &QPushButton::clicked, this, &TDLGgoodDHxz::query);
-    connect(ok, &QPushButton::clicked, this, &TDLGgoodDHxz::pick);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_grid, &TDBGrid::rowDoubleClicked, this, [this](int) { pick(); });
+    const Picker p = buildPicker(
+        this, lay, filter, m_set,
+        {
+            TGridColumn::make(QStringLiteral("F_code"), QStringLiteral("编号"), 80),
+            TGridColumn::make(QStringLiteral("F_name"), QStringLiteral("名称"), 140),
+            TGridColumn::make(QStringLiteral("F_amount"), QStringLiteral("库存数量"), 80,
+                              TGridColumn::AlignRight, goodsui::amountFormat(), TGridColumn::FooterSum),
+            TGridColumn::make(QStringLiteral("F_jifen"), QStringLiteral("兑换积分"), 80,
+                              TGridColumn::AlignRight, goodsui::amountFormat(), TGridColumn::FooterSum),
+        },
+        QStringLiteral("dlggooddhxz"), [this] { pick(); });
+    m_edtSearch = p.search;
+    m_grid = p.grid;
+    connect(p.query, &QPushButton::clicked, this, &TDLGgoodDHxz::query);
 
     dmData->ExecSql(QStringLiteral("delete from tempCode"));
     query();
@@ -224,11 +237,6 @@ void TDLGgoodDHxz::query()
 
 void TDLGgoodDHxz::pick()
 {
-    if (m_set->isEmpty() || m_set->currentRow() < 0)
-        return;
-    const QString code = m_set->field(QStringLiteral("F_code")).toString();
-    if (m_pick)
-        m_pick(*m_set);
-    remember(code);
-    query();
+    if (pickCurrent(m_set, m_pick))
+        query();
 }
