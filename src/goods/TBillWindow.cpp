@@ -9,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -58,6 +59,8 @@ void TBillWindow::makeDateAndNumber(QWidget* parent)
     m_edtCode = new QLineEdit(parent);
     m_edtCode->setObjectName(QStringLiteral("edtCode"));
     m_edtCode->setMaxLength(50);
+    // A whole bill number stays readable.
+    m_edtCode->setMinimumWidth(m_edtCode->fontMetrics().horizontalAdvance(QStringLiteral("XF20240131001")) + 16);
 }
 
 void TBillWindow::makeClerkAndMemo(QWidget* parent)
