@@ -425,12 +425,7 @@ bool TFrmCodeMan::save()
     const auto run = [&q, &ok](const QString& sql, const QVariantList& params) {
         if (!ok)
             return;
-        ok = q.prepare(sql);
-        for (const QVariant& p : params)
-            q.addBindValue(p);
-        ok = ok && q.exec();
-        if (!ok)
-            qWarning("code list: %s", qPrintable(q.lastError().text()));
+        ok = execBound(q, sql, params, "code list");
     };
     for (int r = 0; r < m_list->recordCount() && ok; ++r) {
         const QVariant id = m_list->value(r, QStringLiteral("F_ID"));

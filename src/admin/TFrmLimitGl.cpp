@@ -224,12 +224,7 @@ bool TFrmLimitGl::save()
     const auto run = [&q, &ok](const QString& sql, const QVariantList& params) {
         if (!ok)
             return;
-        ok = q.prepare(sql);
-        for (const QVariant& p : params)
-            q.addBindValue(p);
-        ok = ok && q.exec();
-        if (!ok)
-            qWarning("operator: %s", qPrintable(q.lastError().text()));
+        ok = execBound(q, sql, params, "operator");
     };
     const QString description = m_memDescription->toPlainText();
     const bool disabled = m_chkDisabled->isChecked();

@@ -43,14 +43,7 @@ QString duplicateMessage(const QString& name)
 
 bool exec(QSqlQuery& q, const QString& sql, const QVariantList& params)
 {
-    if (!q.prepare(sql))
-        return false;
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (q.exec())
-        return true;
-    qWarning("class tree: %s", qPrintable(q.lastError().text()));
-    return false;
+    return execBound(q, sql, params, "class tree");
 }
 
 Result refused(const QString& message)

@@ -78,16 +78,8 @@ void TFrmMain::cmdDeleteMember()
     bool ok = false;
     {
         TransactionGuard tx(*dmData);
-        QSqlQuery& q = dmData->QryPub();
-        const auto run = [&q, &id](const QString& sql) {
-            q.finish();
-            if (!q.prepare(sql))
-                return false;
-            q.addBindValue(id);
-            const bool done = q.exec();
-            q.finish();
-            return done;
-        };
+        QSqlQuery q(dmData->ADOcnn());
+        const auto run = [&q, &id](const QString& sql) { return execBound(q, sql, {id}, "member deletion"); };
         ok = tx.active() && run(QStringLiteral("delete from t_member where F_ID = ? ")) &&
              run(QStringLiteral("delete from depotD where F_empID = ? ")) &&
              run(QStringLiteral("delete from depotM where F_empID = ? ")) && tx.commit();
@@ -257,10 +249,8 @@ void TFrmMain::cmdChangeClass()
         m_qryMember->setCurrentRow(row);
         const QVariant id = m_qryMember->value(row, QStringLiteral("F_ID"));
         QSqlQuery q(dmData->ADOcnn());
-        q.prepare(QStringLiteral("update t_member set F_type = ? where F_ID = ?"));
-        q.addBindValue(text);
-        q.addBindValue(id);
-        if (q.exec()) // a row that fails is left as it was
+        if (execBound(q, QStringLiteral("update t_member set F_type = ? where F_ID = ?"), {text, id},
+                      "class change")) // a row that fails is left as it was
             m_qryMember->setValue(row, QStringLiteral("F_type"), text);
     }
 }

@@ -153,6 +153,19 @@ bool TdmData::ConnectDatabase()
     }
 }
 
+bool execBound(QSqlQuery& q, const QString& sql, const QVariantList& params, const char* context)
+{
+    bool ok = q.prepare(sql);
+    if (ok) {
+        for (const QVariant& p : params)
+            q.addBindValue(p);
+        ok = q.exec();
+    }
+    if (!ok)
+        qWarning("%s: %s", context, qPrintable(q.lastError().text()));
+    return ok;
+}
+
 bool TdmData::prepareAndExec(QSqlQuery& q, const QString& sql, const QVariantList& params)
 {
     q.finish();

@@ -125,6 +125,11 @@ private:
     bool m_connected = false;
 };
 
+// Runs one statement of a transaction on the given query with its values
+// bound in order. Says nothing to the operator (the owner of the transaction
+// reports the failure once); the engine's words go to the log under `context`.
+bool execBound(QSqlQuery& q, const QString& sql, const QVariantList& params, const char* context = "database");
+
 // The one data module of the program.
 extern TdmData* dmData;
 

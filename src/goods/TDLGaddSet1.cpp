@@ -122,13 +122,7 @@ bool TDLGaddSet1::save()
     {
         TransactionGuard tx(*dmData);
         QSqlQuery q(dmData->ADOcnn());
-        if (tx.active() && q.prepare(sql)) {
-            for (const QVariant& p : params)
-                q.addBindValue(p);
-            saved = q.exec() && tx.commit();
-            if (!saved)
-                qWarning("category save: %s", qPrintable(q.lastError().text()));
-        }
+        saved = tx.active() && execBound(q, sql, params, "category save") && tx.commit();
     }
     if (!saved) {
         ShowMess(QStringLiteral("保存失败，请检测数据库连接！"), mkError);

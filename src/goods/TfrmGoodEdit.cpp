@@ -271,13 +271,7 @@ bool TfrmGoodEdit::save()
     {
         TransactionGuard tx(*dmData);
         QSqlQuery q(dmData->ADOcnn());
-        if (tx.active() && q.prepare(sql)) {
-            for (const QVariant& p : params)
-                q.addBindValue(p);
-            saved = q.exec() && tx.commit();
-            if (!saved)
-                qWarning("goods save: %s", qPrintable(q.lastError().text()));
-        }
+        saved = tx.active() && execBound(q, sql, params, "goods save") && tx.commit();
     }
     if (!saved) {
         ShowMess(QStringLiteral("保存失败，请检测数据库连接！"), mkError);

@@ -16,18 +16,7 @@ namespace {
 bool run(const QString& sql, const QVariantList& params = {}, QSqlQuery* out = nullptr)
 {
     QSqlQuery local(dmData->ADOcnn());
-    QSqlQuery& q = out ? *out : local;
-    if (!q.prepare(sql)) {
-        qWarning("bill save: %s", qPrintable(q.lastError().text()));
-        return false;
-    }
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec()) {
-        qWarning("bill save: %s", qPrintable(q.lastError().text()));
-        return false;
-    }
-    return true;
+    return execBound(out ? *out : local, sql, params, "bill save");
 }
 
 QVariant scalar(const QString& sql, const QVariantList& params, bool* ok)

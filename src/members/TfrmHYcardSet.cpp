@@ -66,15 +66,7 @@ QString plain(double v)
 bool runWrite(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(dmData->ADOcnn());
-    if (!q.prepare(sql))
-        return false;
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec()) {
-        qWarning("card settings: %s", qPrintable(q.lastError().text()));
-        return false;
-    }
-    return true;
+    return execBound(q, sql, params, "card settings");
 }
 
 // Whether a row other than the edited one holds the value (new mode: any row).

@@ -92,16 +92,8 @@ TDataSet* members()
 bool runWrite(const QString& sql, const QVariantList& params, QVariant* insertedId = nullptr)
 {
     QSqlQuery q(dmData->ADOcnn());
-    if (!q.prepare(sql)) {
-        qWarning("member save: %s", qPrintable(q.lastError().text()));
+    if (!execBound(q, sql, params, "member save"))
         return false;
-    }
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec()) {
-        qWarning("member save: %s", qPrintable(q.lastError().text()));
-        return false;
-    }
     if (insertedId)
         *insertedId = q.lastInsertId();
     return true;

@@ -15,16 +15,8 @@ namespace {
 bool run(TdmData& dm, const QString& sql, const QVariantList& params, int expectRows = -1)
 {
     QSqlQuery q(dm.ADOcnn());
-    if (!q.prepare(sql)) {
-        qWarning("card write: %s", qPrintable(q.lastError().text()));
+    if (!execBound(q, sql, params, "card write"))
         return false;
-    }
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec()) {
-        qWarning("card write: %s", qPrintable(q.lastError().text()));
-        return false;
-    }
     if (expectRows >= 0 && q.numRowsAffected() != expectRows) {
         qWarning("card write: %d rows changed, %d expected", q.numRowsAffected(), expectRows);
         return false;
